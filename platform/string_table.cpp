@@ -1,0 +1,69 @@
+#include "platform/string_table.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <iterator>
+
+#include "platform/numtext.h"
+
+namespace {
+
+struct StringEntry {
+    int id;
+    const char* text;
+};
+
+// Kept in ascending order of the number.
+constexpr StringEntry kStrings[] = {
+    {1032, "VX.ini"},
+    {1033, "VXplanes.pln"},
+    {1034, "VXelev.lev"},
+    {1035, "VXelev.ela"},
+    {1036, "ScanMaps.scm"},
+    {1037, "SeaElev.ctb"},
+    {1038, "FlightElev.ctb"},
+    {1039, "VXmap.ctb"},
+    {1500, "Navora kann nicht starten!"},
+    {1501, "Möchten Sie Daten von Ihrer letzten Navora-Version übernehmen?"},
+    {1502, "Möchten Sie Ihre Höhenprofile (*.bin) in das elev-Verzeichnis der neuen Navora-Version kopieren?"},
+    {1504, "Öffnen Sie das Verzeichnis, in dem sich Ihre alte Navora-Version befindet."},
+    {1505, "Im ausgewählten Verzeichnis wurde keine Navora Installation gefunden. Möchten Sie ein anderes "
+           "Verzeichnis auswählen?"},
+    {1506, "Wählen Sie \"Ortsdaten - Berichtigen\", bevor Sie mit Navora arbeiten!"},
+    {1507, "Haben Sie mit diesem Update neue Ortsdaten erhalten?"},
+    {1530, ">>>   N a v o r a   <<<"},
+    {1739, "%2d %2d%c %3d %2d%c"},
+    {1740, "%2d %04.1f%c %3d %04.1f%c"},
+    {1741, "%02d%02d%c%03d%02d%c"},
+    {1767, "%s - Navora"},
+    {1768, "Datei »%s« wurde verändert. Soll die Änderung gespeichert werden?"},
+    {1769, "KeinName"},
+    {1789, "Region »%s« wurde nicht mehr gefunden!"},
+    {1790, "Deaktivieren Sie eine Region oder erweitern Sie Ihren Speicher!"},
+    {1791, "Im Navora-Verzeichnis wurden keine Ortsdaten (*.krd) gefunden!"},
+    {1834, "Ortsdaten: %s"},
+    {1835, "Seite %d"},
+    {1836, "Datei: %s"},
+    {57344, "Navora 4.1"},
+};
+
+static_assert(std::is_sorted(std::begin(kStrings), std::end(kStrings),
+                             [](const StringEntry& a, const StringEntry& b) { return a.id < b.id; }),
+              "string table must be sorted by number");
+
+}  // namespace
+
+const char* LoadStr(int id) {
+    auto it = std::lower_bound(std::begin(kStrings), std::end(kStrings), id,
+                               [](const StringEntry& e, int key) { return e.id < key; });
+    if (it == std::end(kStrings) || it->id != id) return "";
+    return it->text;
+}
+
+std::string FormatStr(int id, ...) {
+    va_list args;
+    va_start(args, id);
+    std::string s = strFormatV(LoadStr(id), args);
+    va_end(args);
+    return s;
+}
