@@ -100,7 +100,7 @@ struct RasterImage {
     int width = 0;
     int height = 0;
     std::vector<Colour> palette;       // Indexed8 only
-    std::vector<uint8_t> pixels;       // width (or 3 * width) bytes per row
+    std::vector<uint8_t> pixels;       // width bytes per row, or 3 * width (R, G, B) for Rgb24
     int stride() const { return format == Format::Indexed8 ? width : width * 3; }
 };
 
