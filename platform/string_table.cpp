@@ -45,6 +45,9 @@ constexpr StringEntry kStrings[] = {
     {1835, "Seite %d"},
     {1836, "Datei: %s"},
     {57344, "Navora 4.1"},
+    // Messages of the document framework.
+    {61700, "Die Datei »%s« kann nicht geöffnet werden: Sie ist beschädigt oder hat ein unbekanntes Format."},
+    {61701, "Die Datei »%s« kann nicht gespeichert werden. Die bisherige Datei bleibt unverändert."},
 };
 
 static_assert(std::is_sorted(std::begin(kStrings), std::end(kStrings),

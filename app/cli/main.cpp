@@ -1,12 +1,69 @@
+// navora-cli: the program's logic without a window, for scripts and checks.
+// It works in a program directory like the desktop program: the working
+// directory, or the one given with --dir.
+
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <string>
 
+#include "app/cli/cli.h"
+#include "platform/paths.h"
+#include "platform/prompt.h"
+
+namespace {
+
+const char* kHelp =
+    "Aufruf: navora-cli [--dir VERZEICHNIS] BEFEHL [ARGUMENTE]\n"
+    "\n"
+    "Das Programmverzeichnis ist das Arbeitsverzeichnis oder das mit --dir angegebene.\n"
+    "\n"
+    "Befehle:\n"
+    "  settings [DATEI]       alle Felder einer Einstellungsdatei (Vorgabe: VX.ini)\n"
+    "  course POS1 POS2       Kurs und Entfernung auf Loxodrome und Großkreis\n"
+    "                         (Position: BREITE,LÄNGE in Dezimalgrad, Süd und West negativ,\n"
+    "                         oder Positionstext wie in den Dialogen, z. B. \"50 2 N; 8 34 E\")\n"
+    "  --help                 diese Übersicht\n";
+
+}  // namespace
+
+void ConsolePrompt::OnShown(const Entry& e) {
+    if (e.kind != MessageKind::Question) std::fprintf(stderr, "%s\n", e.text.c_str());
+}
+
 int main(int argc, char** argv) {
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0) {
-        std::puts("navora-cli: Navora ohne Fenster");
-        return argc < 2 ? 1 : 0;
+    Args args(argv + 1, argv + argc);
+    if (args.size() >= 2 && args[0] == "--dir") {
+        if (chdir(args[1].c_str()) != 0) {
+            std::fprintf(stderr, "Verzeichnis »%s« nicht gefunden.\n", args[1].c_str());
+            return 1;
+        }
+        args.erase(args.begin(), args.begin() + 2);
     }
-    std::fprintf(stderr, "Unbekannter Befehl: %s\n", argv[1]);
-    return 1;
+    setProgramDir(currentDirectory());
+    ConsolePrompt prompt;
+    PromptScope scope(prompt);
+
+    if (args.empty()) {
+        std::fputs(kHelp, stderr);
+        return 1;
+    }
+    const std::string command = args[0];
+    args.erase(args.begin());
+    if (command == "--help" || command == "help" || command == "-h") {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    static const std::map<std::string, int (*)(const Args&)> commands = {
+        {"settings", CmdSettings},
+        {"course", CmdCourse},
+    };
+    const auto it = commands.find(command);
+    if (it == commands.end()) {
+        std::fprintf(stderr, "Unbekannter Befehl »%s«. navora-cli --help zeigt die Befehle.\n", command.c_str());
+        return 1;
+    }
+    return it->second(args);
 }

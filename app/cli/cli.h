@@ -1,0 +1,19 @@
+#pragma once
+// Shared pieces of the command-line tool.
+
+#include <string>
+#include <vector>
+
+#include "platform/scripted_prompt.h"
+
+// Messages go to standard error; questions are never asked: they get the
+// default answer (No), so a command never waits for input.
+class ConsolePrompt : public ScriptedPrompt {
+protected:
+    void OnShown(const Entry& e) override;
+};
+
+using Args = std::vector<std::string>;
+
+int CmdSettings(const Args& args);
+int CmdCourse(const Args& args);
