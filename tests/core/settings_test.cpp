@@ -11,6 +11,7 @@
 #include "core/archive.h"
 #include "core/calc_doc.h"
 #include "core/init_doc.h"
+#include "core/settings_dump.h"
 #include "core/units.h"
 #include "gps/gps_doc.h"
 #include "locations/quick_find.h"
@@ -279,6 +280,28 @@ TEST_F(SettingsFile, FailedSaveLeavesThePreviousFile) {
     ASSERT_EQ(prompt.Shown().size(), 1u);
     EXPECT_EQ(prompt.Shown()[0].text,
               "Die Datei »VX.ini« kann nicht gespeichert werden. Die bisherige Datei bleibt unverändert.");
+}
+
+TEST_F(SettingsFile, ListingShowsEveryFieldInFileOrder) {
+    writeFileBytes(path(), toFile(LegacyFile{}.bytes()));
+    CInitDoc doc(dir.path());
+    ASSERT_EQ(ReadSettingsQuietly(doc, path()), "");
+    const auto lines = DumpSettings(doc);
+    const std::vector<std::string> expectedInOrder = {
+        "magic: VX_INIT",          "version: 40",          "reserved_text_1: reserved one",
+        "creation_time: 123456789", "spare_text_4: d",     "region_name: Switzerland",
+        "aircraft_name: DR400",    "home.ident: EDFE",      "font.face: Liberation Sans",
+        "units.distance: 4",       "load.tank_fill_1: 0.50", "presets.cruise_altitude: 1500",
+        "appendix.text_3: Text drei", "gps.last_track: T5", "regions.1: Austria",
+        "colours.relief_sea: 16",  "map.airspace: 1",       "moving_map.simulation_speed: 4",
+        "airspace_regions.count: 1"};
+    size_t at = 0;
+    for (const auto& want : expectedInOrder) {
+        while (at < lines.size() && lines[at] != want) ++at;
+        ASSERT_LT(at, lines.size()) << "missing or out of order: " << want;
+    }
+    CInitDoc missing(dir.path());
+    EXPECT_NE(ReadSettingsQuietly(missing, dir.file("none.ini")), "");
 }
 
 TEST(SettingsRecords, MapFlagsToleratesOtherCounts) {
