@@ -3,7 +3,7 @@
 airport, navaid and fix data of Debian's flightgear-data-base package.
 
 Usage:
-    tools/make_demo_locations.py SOURCE_DIR OUTPUT_DIR [--encoding cp1252|utf-8]
+    tools/make_demo_locations.py SOURCE_DIR OUTPUT_DIR [--encoding utf-8|cp1252]
 
 SOURCE_DIR holds apt.dat.gz, nav.dat.gz and fix.dat.gz, directly or in
 subfolders (as extracted from the package: Airports/, Navaids/). The script
@@ -758,8 +758,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("source", help="folder with apt.dat.gz, nav.dat.gz, fix.dat.gz")
     parser.add_argument("output", help="folder for the import files")
-    parser.add_argument("--encoding", default="cp1252",
-                        help="character set of the import files (default cp1252)")
+    parser.add_argument("--encoding", default="utf-8",
+                        help="character set of the import files (default utf-8)")
     args = parser.parse_args()
 
     apt_path = find_source(args.source, "apt.dat.gz")
