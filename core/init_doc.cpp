@@ -24,54 +24,6 @@ namespace {
 
 constexpr char kMagic[8] = {'V', 'X', '_', 'I', 'N', 'I', 'T', '\0'};
 
-struct LocationFields {
-    std::string name;
-    double lat = 1000.0;
-    double lon = 1000.0;
-    int32_t elevation = NOVALUE_ALTITUDE;
-    int16_t variation = 0;
-    int32_t frequency = 0;
-    int16_t runwayLength = NOVALUE_RUNWAY;
-    int16_t heightDifference = 0;
-    uint8_t directionOrRange = 0;
-    uint8_t flags = 1;
-    std::string ident;
-    int16_t elevationUnit = 0;
-    int16_t rangeUnit = 0;
-    int16_t runwayUnit = 0;
-    char country[2] = {0, 0};
-    uint8_t type = 6;  // free user point
-    uint8_t reservedByte = 0;
-    int16_t slopeUnit = 0;
-    int32_t reservedWord = -1;
-};
-
-PackedLocation pack(const LocationFields& f) {
-    CArchive ar;
-    ar.WriteFixedText(f.name, 18, CodePage::Cp850);
-    ar.WriteDouble(f.lat);
-    ar.WriteDouble(f.lon);
-    ar.WriteI32(f.elevation);
-    ar.WriteI16(f.variation);
-    ar.WriteI32(f.frequency);
-    ar.WriteI16(f.runwayLength);
-    ar.WriteI16(f.heightDifference);
-    ar.WriteU8(f.directionOrRange);
-    ar.WriteU8(f.flags);
-    ar.WriteFixedText(f.ident, 6);
-    ar.WriteI16(f.elevationUnit);
-    ar.WriteI16(f.rangeUnit);
-    ar.WriteI16(f.runwayUnit);
-    ar.WriteRaw(f.country, 2);
-    ar.WriteU8(f.type);
-    ar.WriteU8(f.reservedByte);
-    ar.WriteI16(f.slopeUnit);
-    ar.WriteI32(f.reservedWord);
-    PackedLocation out{};
-    std::memcpy(out.data(), ar.Bytes().data(), out.size());
-    return out;
-}
-
 void setFixed(uint8_t* field, size_t width, const std::string& utf8) {
     std::string bytes = fromUtf8(utf8, CodePage::Windows1252);
     if (bytes.size() > width - 1) bytes.resize(width - 1);
@@ -148,35 +100,27 @@ std::string CInitDoc::GetPlaneName() const { return getFixed(m_szPlaneName, size
 
 void CInitDoc::SetPlaneName(const std::string& name) { setFixed(m_szPlaneName, sizeof m_szPlaneName, name); }
 
-PackedLocation CInitDoc::MakeEmptyLocation() {
-    LocationFields f;
-    const CDimDoc* units = theDimDoc();
-    f.elevationUnit = units->m_nAltitude;
-    f.slopeUnit = units->m_nAltitude;
-    f.rangeUnit = units->m_nDistance;
-    f.runwayUnit = units->m_nRunway;
-    return pack(f);
-}
+CLocation CInitDoc::MakeEmptyLocation() { return CLocation(); }
 
-PackedLocation CInitDoc::MakeDefaultHome() {
-    LocationFields f;
-    f.name = "Frankfurt-Egelsb.";
-    f.ident = "EDFE";
-    f.country[0] = 'E';
-    f.country[1] = 'D';
-    f.lat = 49.96;
-    f.lon = 8.64333;
-    f.elevation = 385;
-    f.frequency = 121725;
-    f.runwayLength = 1166;
-    f.directionOrRange = 9;
-    f.flags = 1;
-    f.elevationUnit = DIM_FEET;
-    f.rangeUnit = DIM_NM;
-    f.runwayUnit = DIM_METER;
-    f.slopeUnit = DIM_FEET;
-    f.type = 1;  // airport
-    return pack(f);
+CLocation CInitDoc::MakeDefaultHome() {
+    CLocation home;
+    home.SetName("Frankfurt-Egelsb.");
+    home.SetIdent("EDFE");
+    home.SetCountry("ED");
+    home.Set(49.96, 8.64333);
+    home.SetElevation(385);
+    home.SetVariation(0);
+    home.SetFrequencyCode(121725);
+    home.SetRunwayLength(1166);
+    home.SetHeightDifference(0);
+    home.SetDirectionOrRange(9);  // "09/27"
+    home.SetFlags(LOC_MIN_500);
+    home.SetElevationUnit(DIM_FEET);
+    home.SetRangeUnit(DIM_NM);
+    home.SetRunwayUnit(DIM_METER);
+    home.SetSlopeUnit(DIM_FEET);
+    home.SetType(WP_AIRPORT);
+    return home;
 }
 
 CElevColorDoc* CInitDoc::GetElevColorDoc(int kind) const {
@@ -220,7 +164,11 @@ void CInitDoc::Serialize(CArchive& ar) {
     if (ar.IsLoading()) m_strRegionPath = m_strProgramDir + m_strRegionName + ".krd";
     ar.IoRaw(m_szPlaneName, sizeof m_szPlaneName);
     ar.Io(m_bSignalOnSave);
-    ar.IoRaw(m_Home.data(), m_Home.size());
+    if (ar.IsStoring()) {
+        m_Home.Write(ar);
+    } else {
+        m_Home.Read(ar, CLocation::kCurrentFormat);
+    }
     m_pFont->Serialize(ar);
     m_pUnits->Serialize(ar);
     m_pLoad->Serialize(ar);

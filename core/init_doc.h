@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/latlon.h"
-#include "locations/packed_location.h"
+#include "locations/location.h"
 #include "platform/document.h"
 
 class CArchive;
@@ -67,12 +67,12 @@ public:
     // ---- values ----------------------------------------------------------------
     std::string GetPlaneName() const;
     void SetPlaneName(const std::string& name);  // at most 11 bytes are kept
-    const PackedLocation& GetHome() const { return m_Home; }
-    void SetHome(const PackedLocation& home) { m_Home = home; }
+    const CLocation& GetHome() const { return m_Home; }
+    void SetHome(const CLocation& home) { m_Home = home; }
     // A location with no data, for when no home airfield can be found.
-    static PackedLocation MakeEmptyLocation();
+    static CLocation MakeEmptyLocation();
     // The airfield a new settings file starts with.
-    static PackedLocation MakeDefaultHome();
+    static CLocation MakeDefaultHome();
     bool IsNew() const { return m_bNew != 0; }
     bool IsOldFormat() const { return m_bOldFormat != 0; }
     int32_t GetVersion() const { return m_nVersion; }
@@ -131,7 +131,7 @@ private:
     std::string m_strRegionName = "Germany";
     uint8_t m_szPlaneName[12];
     void* m_pMainFrame = nullptr;
-    PackedLocation m_Home;
+    CLocation m_Home;
 
     std::unique_ptr<CFontDoc> m_pFont;
     std::unique_ptr<CDimDoc> m_pUnits;

@@ -35,29 +35,26 @@ private:
     std::vector<std::string> lines_;
 };
 
-void dumpHome(Lines& out, const PackedLocation& home) {
-    CArchive ar(std::vector<uint8_t>(home.begin(), home.end()));
-    out.add("home.name", ar.ReadFixedText(18, CodePage::Cp850));
-    out.addDouble("home.latitude", ar.ReadDouble());
-    out.addDouble("home.longitude", ar.ReadDouble());
-    out.add("home.elevation", ar.ReadI32());
-    out.add("home.variation", ar.ReadI16());
-    out.add("home.frequency", ar.ReadI32());
-    out.add("home.runway_length", ar.ReadI16());
-    out.add("home.height_difference", ar.ReadI16());
-    out.add("home.direction_or_range", ar.ReadU8());
-    out.add("home.flags", ar.ReadU8());
-    out.add("home.ident", ar.ReadFixedText(6));
-    out.add("home.elevation_unit", ar.ReadI16());
-    out.add("home.range_unit", ar.ReadI16());
-    out.add("home.runway_unit", ar.ReadI16());
-    char country[3] = {0, 0, 0};
-    ar.ReadRaw(country, 2);
-    out.add("home.country", country);
-    out.add("home.type", ar.ReadU8());
-    out.add("home.reserved_byte", ar.ReadU8());
-    out.add("home.slope_unit", ar.ReadI16());
-    out.add("home.reserved_word", ar.ReadI32());
+void dumpHome(Lines& out, const CLocation& home) {
+    out.add("home.name", home.GetName());
+    out.addDouble("home.latitude", home.m_dLat);
+    out.addDouble("home.longitude", home.m_dLon);
+    out.add("home.elevation", home.Elevation());
+    out.add("home.variation", home.GetVariation());
+    out.add("home.frequency", home.FrequencyCode());
+    out.add("home.runway_length", home.RunwayLength());
+    out.add("home.height_difference", home.HeightDifference());
+    out.add("home.direction_or_range", home.DirectionOrRange());
+    out.add("home.flags", home.GetFlags());
+    out.add("home.ident", home.GetIdent());
+    out.add("home.elevation_unit", home.GetElevationUnit());
+    out.add("home.range_unit", home.GetRangeUnit());
+    out.add("home.runway_unit", home.GetRunwayUnit());
+    out.add("home.country", home.GetCountry());
+    out.add("home.type", home.GetType());
+    out.add("home.reserved_byte", home.GetReservedByte());
+    out.add("home.slope_unit", home.GetSlopeUnit());
+    out.add("home.reserved_word", home.GetReservedWord());
 }
 
 }  // namespace

@@ -50,8 +50,7 @@ struct LegacyFile {
         ar.WriteString("Switzerland");
         ar.WriteFixedText("DR400", 12);
         ar.WriteI32(1);
-        PackedLocation home = CInitDoc::MakeDefaultHome();
-        ar.WriteRaw(home.data(), home.size());
+        CInitDoc::MakeDefaultHome().Write(ar);
         ar.WriteFixedText("Liberation Sans", 64);
         ar.WriteI16(12);
         for (int16_t u : {3, 4, 1, 18, 12, 23, 22, 16, 25, 1}) ar.WriteI16(u);
