@@ -17,3 +17,7 @@ using Args = std::vector<std::string>;
 
 int CmdSettings(const Args& args);
 int CmdCourse(const Args& args);
+int CmdImport(const Args& args);
+int CmdRegion(const Args& args);
+int CmdFind(const Args& args);
+int CmdNear(const Args& args);

@@ -25,6 +25,14 @@ const char* kHelp =
     "  course POS1 POS2       Kurs und Entfernung auf Loxodrome und Großkreis\n"
     "                         (Position: BREITE,LÄNGE in Dezimalgrad, Süd und West negativ,\n"
     "                         oder Positionstext wie in den Dialogen, z. B. \"50 2 N; 8 34 E\")\n"
+    "  import DATEI.txt [--region NAME]\n"
+    "                         Orte aus einer Text-Datei in die aktuelle Region übernehmen,\n"
+    "                         oder in NAME.krd (wird angelegt und aktiviert, wenn es sie nicht gibt)\n"
+    "  region [NAME]          die Orte einer Region (Vorgabe: die aktuelle), einer je Zeile\n"
+    "  find TEXT              Orte der aktiven Regionen mit diesem Namen oder dieser Kennung,\n"
+    "                         danach die, deren Name oder Kennung so beginnt\n"
+    "  near BREITE,LÄNGE RADIUS_NM\n"
+    "                         Orte der aktiven Regionen im Umkreis, die nächsten zuerst\n"
     "  --help                 diese Übersicht\n";
 
 }  // namespace
@@ -59,6 +67,10 @@ int main(int argc, char** argv) {
     static const std::map<std::string, int (*)(const Args&)> commands = {
         {"settings", CmdSettings},
         {"course", CmdCourse},
+        {"import", CmdImport},
+        {"region", CmdRegion},
+        {"find", CmdFind},
+        {"near", CmdNear},
     };
     const auto it = commands.find(command);
     if (it == commands.end()) {
