@@ -1,0 +1,13 @@
+#pragma once
+// Commands of the text views.
+
+// "Schriften...": changes the face and size of all text views.
+constexpr int kFontCommand = 32893;
+// Commands that act on the active view; the main window routes them to the
+// active TextViewWidget's Print(), PrintPreview() and CopyToClipboard().
+constexpr int kPrintCommand = 57607;         // "&Drucken...", Ctrl+P
+constexpr int kPrintPreviewCommand = 57609;  // "Seiten&ansicht"
+constexpr int kCopyCommand = 57634;          // "&Kopieren", Ctrl+C
+
+// Registers the font dialog with the program's command registry.
+void RegisterTextViewCommands();

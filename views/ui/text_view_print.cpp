@@ -1,0 +1,86 @@
+#include "views/ui/text_view_print.h"
+
+#include <QPrinter>
+#include <QString>
+
+#include "platform/prompt.h"
+#include "platform/qt/clipboard_image.h"
+#include "views/text_view_tool.h"
+
+namespace {
+
+// Printer passes end with the printer's layout in the view; the scroll
+// sizes on the screen must keep the extent of the last screen update.
+class KeepExtent {
+public:
+    explicit KeepExtent(CTextViewTool& view) : view_(view), extent_(view.GetExtent()) {}
+    ~KeepExtent() {
+        view_.SetExtentWidth(extent_.cx);
+        view_.SetExtentHeight(extent_.cy);
+        view_.SetDrawing(true);
+    }
+    KeepExtent(const KeepExtent&) = delete;
+    KeepExtent& operator=(const KeepExtent&) = delete;
+
+private:
+    CTextViewTool& view_;
+    Size extent_;
+};
+
+}  // namespace
+
+PageSource TextViewPages(CTextViewTool& view) {
+    PageSource source;
+    source.countPages = [&view](Canvas& canvas) {
+        view.OnPreparePrinting();
+        view.OnPrepareDC(canvas);
+        return view.IsGraphicView() ? 1 : view.GetPageCount();
+    };
+    source.drawPage = [&view](Canvas& canvas, int page) {
+        view.PreparePrintPage(canvas);
+        view.OnPrint(canvas, page);
+    };
+    return source;
+}
+
+bool PrintTextView(CTextViewTool& view, QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    view.OnPreparePrinting();
+    if (view.IsGraphicView()) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(1, 1);
+    }
+    if (!RunPrintDialog(parent, printer)) return false;
+    KeepExtent keep(view);
+    if (!PrintPages(printer, TextViewPages(view))) {
+        thePrompt().Message("Die Seiten konnten nicht gedruckt werden.", MessageKind::Error);
+        return false;
+    }
+    return true;
+}
+
+void PreviewTextView(CTextViewTool& view, QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    KeepExtent keep(view);
+    view.OnPreparePrinting();
+    ShowPrintPreview(parent, TextViewPages(view), printer);
+}
+
+bool ExportTextViewPdf(CTextViewTool& view, const std::string& path, const std::string& title) {
+    KeepExtent keep(view);
+    PdfOptions options;
+    options.title = QString::fromStdString(title);
+    return ExportPdf(path, TextViewPages(view), options);
+}
+
+bool CopyTextViewToClipboard(CTextViewTool& view, QWidget* window) {
+    KeepExtent keep(view);
+    return CopyDrawingToClipboard(
+        view.GetExtent(),
+        [&view](Canvas& canvas) {
+            view.OnPrepareDC(canvas);
+            view.SetDrawing(true);
+            view.OnDraw(canvas);
+        },
+        window);
+}
