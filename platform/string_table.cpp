@@ -38,12 +38,23 @@ constexpr StringEntry kStrings[] = {
     {1767, "%s - Navora"},
     {1768, "Datei »%s« wurde verändert. Soll die Änderung gespeichert werden?"},
     {1769, "KeinName"},
+    {1776, "Unter dieser Bezeichnung ist schon ein Eintrag vorhanden."},
     {1789, "Region »%s« wurde nicht mehr gefunden!"},
     {1790, "Deaktivieren Sie eine Region oder erweitern Sie Ihren Speicher!"},
     {1791, "Im Navora-Verzeichnis wurden keine Ortsdaten (*.krd) gefunden!"},
     {1834, "Ortsdaten: %s"},
     {1835, "Seite %d"},
     {1836, "Datei: %s"},
+    // Aircraft database.
+    {2410, "Die Flugzeugdaten liegen noch im alten Format vor. Wollen Sie die Datei »%s« umwandeln?"},
+    {2411, "Flugzeugdaten können nicht eingelesen werden."},
+    {2412, "Mehr als 19 Flugzeuge sind nicht erlaubt!"},
+    {2413, "Fehlt"},
+    {2414, "Ersetzt die aktuellen Flugzeugdaten durch die des ausgewählten Flugzeuges."},
+    {2415, "Tragen Sie bitte die Schwerpunkt-Grenzwerte für das maximale Abfluggewicht bei »MTOW« "
+           "(Max.TakeOffWeight) ein!"},
+    {2416, "Der vordere Hebelarm %.2f muß kleiner als der hintere (%.2f) sein!"},
+    {2417, "Das Leergewicht %ld darf nicht größer als das Gewicht %ld bei TOW sein!"},
     {57344, "Navora 4.1"},
     // Messages of the document framework.
     {61700, "Die Datei »%s« kann nicht geöffnet werden: Sie ist beschädigt oder hat ein unbekanntes Format."},

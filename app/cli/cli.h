@@ -21,3 +21,6 @@ int CmdImport(const Args& args);
 int CmdRegion(const Args& args);
 int CmdFind(const Args& args);
 int CmdNear(const Args& args);
+int CmdPlanes(const Args& args);
+int CmdPlane(const Args& args);
+int CmdPlanesMake(const Args& args);

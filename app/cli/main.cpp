@@ -33,6 +33,10 @@ const char* kHelp =
     "                         danach die, deren Name oder Kennung so beginnt\n"
     "  near BREITE,LÄNGE RADIUS_NM\n"
     "                         Orte der aktiven Regionen im Umkreis, die nächsten zuerst\n"
+    "  planes                 die Flugzeuge der Flugzeugdatenbank (* = aktuelles Flugzeug)\n"
+    "  plane NAME             alle Felder eines Flugzeuges mit ihren Einheiten\n"
+    "  planes-make AUSGABE.pln TEXTDATEI...\n"
+    "                         eine Flugzeugdatenbank aus Textbeschreibungen (Form von plane)\n"
     "  --help                 diese Übersicht\n";
 
 }  // namespace
@@ -67,6 +71,9 @@ int main(int argc, char** argv) {
     static const std::map<std::string, int (*)(const Args&)> commands = {
         {"settings", CmdSettings},
         {"course", CmdCourse},
+        {"planes", CmdPlanes},
+        {"plane", CmdPlane},
+        {"planes-make", CmdPlanesMake},
         {"import", CmdImport},
         {"region", CmdRegion},
         {"find", CmdFind},
