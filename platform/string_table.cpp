@@ -15,6 +15,10 @@ struct StringEntry {
 
 // Kept in ascending order of the number.
 constexpr StringEntry kStrings[] = {
+    // Status bar panes of the main window.
+    {300, "Position: "},
+    {301, "Elevation: "},
+    {302, "Speed: "},
     {1032, "VX.ini"},
     {1033, "VXplanes.pln"},
     {1034, "VXelev.lev"},
@@ -35,6 +39,7 @@ constexpr StringEntry kStrings[] = {
     {1739, "%2d %2d%c %3d %2d%c"},
     {1740, "%2d %04.1f%c %3d %04.1f%c"},
     {1741, "%02d%02d%c%03d%02d%c"},
+    {1751, "Flugstrecke kann nicht eingelesen werden."},
     {1767, "%s - Navora"},
     {1768, "Datei »%s« wurde verändert. Soll die Änderung gespeichert werden?"},
     {1769, "KeinName"},
@@ -45,6 +50,16 @@ constexpr StringEntry kStrings[] = {
     {1834, "Ortsdaten: %s"},
     {1835, "Seite %d"},
     {1836, "Datei: %s"},
+    {1850, "Die Polargebiete sind nicht darstellbar."},
+    {1877, "Keine passende Karte verfübgar!"},
+    {1985, "Wählen Sie »Verschiedenes - Flugplan - Voreinstellungen«, wenn Sie den Flugplan wieder automatisch "
+           "aufbauen möchten."},
+    {1988, "Datei"},
+    {1989, "Ansichten"},
+    {1990, "GPS"},
+    {1991, "Kartensymbole"},
+    {1992, "Wegpunkt"},
+    {1993, "Gezeichnete Karte"},
     // Aircraft database.
     {2410, "Die Flugzeugdaten liegen noch im alten Format vor. Wollen Sie die Datei »%s« umwandeln?"},
     {2411, "Flugzeugdaten können nicht eingelesen werden."},
