@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds Navora and starts it on a writable copy of the demo program
-# directory. The copy is made on the first run (default: ~/Navora-Demo, or
-# $NAVORA_DEMO_DIR); the source tree is never written.
+# Builds Navora and starts the desktop program on a writable copy of the demo
+# program directory. The copy is made on the first run (default:
+# ~/Navora-Demo, or $NAVORA_DEMO_DIR); later runs only add demo files that
+# are missing there and never overwrite the user's data. The source tree is
+# never written. Arguments are passed on to navora (for example a route file).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -9,17 +11,24 @@ source scripts/deps.sh
 navora_install_packages "${NAVORA_PACKAGES[@]}"
 
 cmake -S . -B build -G Ninja
-cmake --build build -j "$(nproc 2>/dev/null || echo 2)" --target navora-cli $(test -f app/gui/main.cpp && echo navora)
+cmake --build build -j "$(nproc 2>/dev/null || echo 2)" --target navora navora-cli
 
 demo="${NAVORA_DEMO_DIR:-$HOME/Navora-Demo}"
 if [ ! -d "$demo" ]; then
   mkdir -p "$demo"
   cp -R demo/. "$demo/"
   echo "Demo program directory created: $demo"
-fi
-cd "$demo"
-if [ -x "$root/build/navora" ]; then
-  exec "$root/build/navora" "$@"
 else
-  exec "$root/build/navora-cli" settings "$@"
+  cp -R -n demo/. "$demo/"
 fi
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "No display: Navora is a desktop program and needs a graphical session" >&2
+  echo "(neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
+  echo "Start it inside a desktop session, or on a virtual display with" >&2
+  echo "  xvfb-run -s '-screen 0 1280x1024x24' scripts/run-demo.sh" >&2
+  exit 1
+fi
+
+cd "$demo"
+exec "$root/build/navora" "$@"
