@@ -364,3 +364,52 @@ FieldCheck CheckField(FieldKind kind, double value, bool required, double min, d
     if (inside) return {};
     return {false, rangeMessage(kind, value, lo, hi, unit, massUnit)};
 }
+
+FieldCheck CheckFieldPresent(FieldKind kind, double value, bool required, int unit) {
+    if (!std::isfinite(value)) return {false, MissingValueMessage(kind, unit)};
+    if (value != FieldMarker(kind, unit)) return {};
+    const Required r = requiredness(kind);
+    if (r == Required::Always || (r == Required::Either && required))
+        return {false, MissingValueMessage(kind, unit)};
+    return {};
+}
+
+// ---- plain (dimensionless) fields --------------------------------------------------------
+
+std::string IntegerMessage() {
+    return "Bitte geben Sie eine ganze Zahl ein.";
+}
+
+std::string IntegerRangeMessage(long long min, long long max) {
+    return strFormat("Bitte geben Sie eine ganze Zahl zwischen %lld und %lld ein.", min, max);
+}
+
+std::string NumberMessage() {
+    return "Bitte geben Sie eine Zahl ein.";
+}
+
+std::string NumberRangeMessage(double min, double max) {
+    return strFormat("Bitte geben Sie eine Zahl zwischen %.15g und %.15g ein.", min, max);
+}
+
+std::string TextLengthMessage(int maxChars) {
+    return strFormat("Bitte geben Sie nicht mehr als %d Zeichen ein.", maxChars);
+}
+
+PlainFieldValue<long long> ReadIntegerField(std::string_view text, long long min, long long max) {
+    const auto v = parseInteger(text);
+    if (!v) return {std::nullopt, IntegerMessage()};
+    if (*v < min || *v > max) return {std::nullopt, IntegerRangeMessage(min, max)};
+    return {*v, {}};
+}
+
+PlainFieldValue<double> ReadNumberField(std::string_view text, double min, double max) {
+    std::string s(text);
+    for (char& c : s) {
+        if (c == ',') c = '.';
+    }
+    const auto v = parseDouble(s);
+    if (!v || !std::isfinite(*v)) return {std::nullopt, NumberMessage()};
+    if (*v < min || *v > max) return {std::nullopt, NumberRangeMessage(min, max)};
+    return {*v, {}};
+}

@@ -98,3 +98,38 @@ std::string MissingValueMessage(FieldKind kind, int unit);
 // moments and angles are always required; frequencies and tank fills never.
 FieldCheck CheckField(FieldKind kind, double value, bool required, double min, double max, int unit,
                       int massUnit = DIM_UNKNOWN);
+// The part of CheckField for a field without a range: only the marker in a
+// required field fails (kinds that are always or never required are so here
+// too).
+FieldCheck CheckFieldPresent(FieldKind kind, double value, bool required, int unit);
+
+// ---- plain (dimensionless) fields ----------------------------------------------------
+// Whole numbers, decimal numbers and texts without a unit, read and checked
+// as the dialogs do it. Each reader takes the whole text (blanks around it
+// allowed); empty text, text that is no number or a number outside min..max
+// gives no value and the German message to show.
+
+// The value of a plain field, or the message why there is none.
+template <typename T>
+struct PlainFieldValue {
+    std::optional<T> value;
+    std::string message;
+    explicit operator bool() const { return value.has_value(); }
+};
+
+// "Bitte geben Sie eine ganze Zahl ein." / "... zwischen %d und %d ein."
+std::string IntegerMessage();
+std::string IntegerRangeMessage(long long min, long long max);
+// "Bitte geben Sie eine Zahl ein." / "... zwischen %s und %s ein." (bounds
+// without trailing zeros: "0" and "20", "-90" and "90", "0.5" and "1.5").
+std::string NumberMessage();
+std::string NumberRangeMessage(double min, double max);
+// "Bitte geben Sie nicht mehr als %d Zeichen ein."
+std::string TextLengthMessage(int maxChars);
+
+// A whole number within min..max. A number that does not fit fails with the
+// range message, it is never clamped into range silently.
+PlainFieldValue<long long> ReadIntegerField(std::string_view text, long long min, long long max);
+// A decimal number within min..max; "," counts as ".". Infinite and
+// not-a-number values fail.
+PlainFieldValue<double> ReadNumberField(std::string_view text, double min, double max);
