@@ -1,6 +1,7 @@
 #include "locations/lalo_list.h"
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 #include <stdexcept>
 
@@ -29,7 +30,8 @@ void CLaLoList::Discard() {
 
 void CLaLoList::Register(double lat, double lon, int type, int pos) {
     if (m_nRegion < 0 || pos < 0 || pos > INT16_MAX) return;
-    if (lat == CLatLon::NoValue || lon == CLatLon::NoValue) return;
+    // No position, or one a damaged file made up: it lies in no box.
+    if (lat == CLatLon::NoValue || lon == CLatLon::NoValue || !std::isfinite(lat) || !std::isfinite(lon)) return;
     if (m_Entries.size() >= m_nCapacity) {
         thePrompt().Message("LaLoList-Array limit reached");
         return;

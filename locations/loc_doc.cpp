@@ -208,3 +208,16 @@ bool CLocDoc::MergeDatabase(const CLocDoc& other) {
 bool CLocDoc::HasFailed(const std::string& path) const {
     return std::find(m_FailedPaths.begin(), m_FailedPaths.end(), path) != m_FailedPaths.end();
 }
+
+bool CLocDoc::MergeCommand() {
+    const std::string question = strFormat(
+        "Möchten Sie Orte aus einer neuen Datenbank in die Region »%s« kopieren?", GetRegionName().c_str());
+    if (thePrompt().AskYesNo(question) != Answer::Yes) return false;
+    const auto path = thePrompt().ChooseOpenFile("Zusammenführen", GetRegionDir(), {"Region (*.krd)", "*.krd"});
+    if (!path || path->empty()) return false;
+    CLocDoc other;
+    if (!other.OnOpenDocument(*path) || !MergeDatabase(other)) return false;
+    Save(GetPathName(), false);
+    if (m_pIndex) m_pIndex->RebuildIndex();
+    return true;
+}

@@ -52,6 +52,10 @@ public:
     // a new name is inserted. Returns true when anything changed; the
     // document is then marked modified.
     bool MergeDatabase(const CLocDoc& other);
+    // The menu command: asks, lets the user choose a region file, merges it
+    // into this region and, when that changed anything, saves the region and
+    // rebuilds the name index. True when the region changed.
+    bool MergeCommand();
 
     // ---- files -----------------------------------------------------------------
     // Format number (1..5) of a region-file header; 0 when it is unknown.

@@ -191,6 +191,26 @@ bool CQuickFind::RebuildIndex() {
     return room;
 }
 
+bool CQuickFind::ApplyActivation(const std::vector<bool>& active, int shown) {
+    auto& entries = m_Regions.Entries();
+    bool changed = false;
+    int firstActive = -1;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const bool on = i < active.size() && active[i];
+        if (entries[i].active != on) changed = true;
+        entries[i].active = on;
+        if (on && firstActive < 0) firstActive = static_cast<int>(i);
+    }
+    if (shown < 0 || shown >= m_Regions.Size()) shown = firstActive;
+    if (m_pDoc && shown >= 0 && shown != m_pDoc->GetRegionIndex()) {
+        m_pDoc->Clear();
+        m_pDoc->OnOpenDocument(RegionPath(shown));
+        m_pDoc->SetRegionIndex(shown);
+    }
+    if (changed) RebuildIndex();
+    return changed;
+}
+
 // ---- lookups --------------------------------------------------------------------------
 
 const CLocDoc* CQuickFind::RegionData(int region) {

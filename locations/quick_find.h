@@ -66,6 +66,12 @@ public:
     // current region into the document again. False when there is not
     // enough memory (the index then stays empty).
     bool RebuildIndex();
+    // Applies the choice of the region activation dialog: `active` holds one
+    // flag per region of the list, `shown` the region the document is to
+    // show (-1: the first active one). The document loads that region when
+    // it holds another; the index is rebuilt when a flag changed. True when a
+    // flag changed.
+    bool ApplyActivation(const std::vector<bool>& active, int shown);
 
     // ---- building ------------------------------------------------------------------
     // Drops both lists and makes room for `count` locations.

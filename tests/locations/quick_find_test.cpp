@@ -92,6 +92,25 @@ TEST_F(NameIndex, ScanBringsTheRegionListUpToDate) {
     EXPECT_EQ(index.Names().Count(), 1);
 }
 
+TEST_F(NameIndex, DeclinedConversionIsAskedOnceAndTheFileKept) {
+    RecordFields old;
+    old.name = "Bern";
+    old.lat = 46.9;
+    old.lon = 7.5;
+    const auto bytes = RegionFileBytes(2, {old});
+    writeFileBytes(dir.file("Schweiz.krd"), bytes);
+    setRegions({{"Schweiz", true}});
+    settings.SetRegionPath(dir.file("Schweiz.krd"));
+    EXPECT_EQ(load(), 0);  // questions get the answer No
+    EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{
+                                  "Die Ortsdaten liegen noch im alten Format vor. Wollen Sie die Datei »Schweiz« "
+                                  "umwandeln?",
+                                  "Ortsdaten können nicht eingelesen werden."}));
+    EXPECT_EQ(index.Names().Count(), 0);
+    EXPECT_FALSE(doc.Save(doc.GetPathName(), false));
+    EXPECT_EQ(readFileBytes(dir.file("Schweiz.krd")), bytes);
+}
+
 TEST_F(NameIndex, CurrentRegionChoice) {
     writeRegion("A.krd", {place("a", WP_USER, 1, 1)});
     writeRegion("B.krd", {place("b", WP_USER, 1, 1)});
@@ -114,6 +133,26 @@ TEST_F(NameIndex, CurrentRegionChoice) {
         EXPECT_EQ(settings.GetRegionName(), std::string(c.activeAfter, 1));
     }
     EXPECT_TRUE(prompt.Shown().empty());
+}
+
+TEST_F(NameIndex, ActivationLoadsTheShownRegionAndRebuildsOnChange) {
+    writeRegion("A.krd", {place("a", WP_USER, 1, 1)});
+    writeRegion("B.krd", {place("b", WP_USER, 1, 1)});
+    writeRegion("C.krd", {place("c", WP_USER, 1, 1)});
+    setRegions({{"A", true}, {"B", false}, {"C", false}});
+    settings.SetRegionPath(dir.file("A.krd"));
+    load();
+    EXPECT_TRUE(index.ApplyActivation({false, true, true}, -1));
+    EXPECT_EQ(regionNames(), (std::vector<std::string>{"A", "B*", "C*"}));
+    EXPECT_EQ(doc.GetPathName(), dir.file("B.krd"));
+    EXPECT_EQ(doc.GetRegionIndex(), 1);
+    int at = 0;
+    EXPECT_TRUE(index.Find("c", false, at));
+    EXPECT_FALSE(index.Find("a", false, at));
+    // Only another region to show: loaded, but the index stays as it is.
+    EXPECT_FALSE(index.ApplyActivation({false, true, true}, 2));
+    EXPECT_EQ(doc.GetPathName(), dir.file("C.krd"));
+    EXPECT_TRUE(index.Find("b", false, at));
 }
 
 TEST_F(NameIndex, MissingRegionsAreReported) {
