@@ -32,7 +32,8 @@ CCalculatorDialog::CCalculatorDialog(QWidget* parent) : CDimDialog(QStringLitera
     givenName_ = new QLabel(this);
     result_ = new QLabel(this);
     result_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    result_->setMinimumWidth(value_->width());
+    result_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    result_->setFixedSize(value_->width(), value_->sizeHint().height());
     soughtName_ = new QLabel(this);
     values->addWidget(value_, 0, 0);
     values->addWidget(givenName_, 0, 1);
