@@ -198,7 +198,7 @@ TEST_F(PlaneDocTest, BrokenFilesAreReportedAndNeverOverwritten) {
         std::vector<uint8_t> bytes;
     };
     auto truncated = planeFile(kHeader3, {packed(samplePlane())});
-    truncated.resize(truncated.size() - 100);
+    truncated.erase(truncated.end() - 100, truncated.end());
     auto oldTruncated = planeFile(kHeader1, {format1Record()});
     oldTruncated.push_back(0);
     const Case cases[] = {
