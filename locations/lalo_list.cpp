@@ -86,14 +86,17 @@ const LaLoEntry* CLaLoList::NextHit() {
             if (!m_bServing && !m_Visited[e.region]) {
                 m_Visited[e.region] = true;
                 m_nChosen = e.region;
+                m_nChosenAt = m_nNext - 1;
                 m_bServing = true;
             }
             if (m_bServing && e.region == m_nChosen) return &e;
         }
         if (!m_bServing) break;
-        // The chosen region is served: look for the next one from the start.
+        // The chosen region is served: look for the next one. Every entry
+        // inside the box before the one that chose it belongs to a region
+        // served already, so the look starts after it.
         m_bServing = false;
-        m_nNext = m_nFirst;
+        m_nNext = m_nChosenAt + 1;
     }
     m_nLast = -1;
     m_Visited.clear();

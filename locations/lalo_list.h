@@ -60,6 +60,7 @@ private:
     int m_nLast = -1;
     int m_nNext = 0;
     int m_nChosen = -1;
+    int m_nChosenAt = 0;  // the entry that chose the region being served
     bool m_bServing = false;
     std::vector<bool> m_Visited;
 };
