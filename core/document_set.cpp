@@ -14,13 +14,16 @@ CDocumentSet* currentSet = nullptr;
 CDocumentSet::CDocumentSet(const std::string& programDirectory) {
     init_ = std::make_unique<CInitDoc>(programDirectory);
     SetInitDoc(init_.get());
-    loc_ = std::make_unique<CDocument>();
-    plane_ = std::make_unique<CDocument>();
+    loc_ = std::make_unique<CLocDoc>();
+    SetLocDoc(loc_.get());
+    plane_ = std::make_unique<CPlaneDoc>();
+    SetPlaneDoc(plane_.get());
     elev_ = std::make_unique<CDocument>();
     elevArray_ = std::make_unique<CDocument>();
     seaColor_ = std::make_unique<CDocument>();
     flightColor_ = std::make_unique<CDocument>();
-    met_ = std::make_unique<CDocument>();
+    met_ = std::make_unique<CMetDoc>();
+    SetMetDoc(met_.get());
     track_ = std::make_unique<CDocument>();
     flightPlan_ = std::make_unique<CDocument>();
     flightPlan_->SetPathName(init_->GetProgramDir() + kFlightPlanFile);
@@ -37,8 +40,11 @@ CDocumentSet::~CDocumentSet() {
         SetCalcDoc(nullptr);
         SetAppendixDoc(nullptr);
     }
+    if (theMetDoc() == met_.get()) SetMetDoc(nullptr);
     met_.reset();
+    if (theLocDoc() == loc_.get()) SetLocDoc(nullptr);
     loc_.reset();
+    if (thePlaneDoc() == plane_.get()) SetPlaneDoc(nullptr);
     plane_.reset();
     elev_.reset();
     elevArray_.reset();

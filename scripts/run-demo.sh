@@ -11,6 +11,14 @@ source scripts/deps.sh
 navora_install_packages "${NAVORA_PACKAGES[@]}"
 
 cmake -S . -B build -G Ninja
+# With Ninja, CMake before 3.27 does not run AUTOMOC again for headers added
+# since the last build (their classes then lack their moc code at link time):
+# let it look again whenever the configuration has changed.
+for info in build/CMakeFiles/*_autogen.dir/AutogenInfo.json; do
+  [ -f "$info" ] || continue
+  stamp="build/$(basename "$(dirname "$info")" .dir)/timestamp"
+  if [ "$info" -nt "$stamp" ]; then rm -f "$stamp"; fi
+done
 cmake --build build -j "$(nproc 2>/dev/null || echo 2)" --target navora navora-cli
 
 demo="${NAVORA_DEMO_DIR:-$HOME/Navora-Demo}"

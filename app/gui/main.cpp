@@ -66,6 +66,8 @@ int main(int argc, char** argv) {
     int status = 0;
     if (outcome == CommandLineOutcome::Continue) {
         frame->ShowWithPlacement();
+        frame->raise();
+        frame->activateWindow();
         frame->setAcceptDrops(true);
         documents.Init().SetMainFrame(static_cast<MainFrameLink*>(frame.get()));
         app.setQuitOnLastWindowClosed(true);

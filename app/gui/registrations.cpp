@@ -1,13 +1,104 @@
 #include "app/gui/registrations.h"
 
+#include <memory>
+
+#include "aircraft/plane.h"
+#include "aircraft/plane_doc.h"
 #include "core/app_hooks.h"
+#include "core/app_views.h"
 #include "core/document_set.h"
 #include "core/ui/main_frame.h"
+#include "core/units.h"
+#include "locations/loc_startup.h"
+#include "views/placeholder_text_view.h"
+#include "views/ui/text_view_commands.h"
+#include "views/ui/text_view_widget.h"
 
-void InstallStartupHooks(AppHooks& /*hooks*/) {}
+namespace {
 
-void RegisterViewFactories() {}
+// A text page naming a view that is not built yet; it prints, previews and
+// copies like every text view.
+ViewPage placeholderTextPage(int view, QWidget* parent) {
+    const ViewInfo* info = FindView(view);
+    auto* widget = new TextViewWidget(std::make_unique<PlaceholderTextView>(info->caption), parent);
+    ViewPage page;
+    page.widget = widget;
+    page.state = [](int command) -> std::optional<CommandState> {
+        if (command == kPrintCommand || command == kPrintPreviewCommand || command == kCopyCommand)
+            return CommandState{true, false};
+        return std::nullopt;
+    };
+    page.execute = [widget](int command) {
+        if (command == kPrintCommand)
+            widget->Print();
+        else if (command == kPrintPreviewCommand)
+            widget->PrintPreview();
+        else if (command == kCopyCommand)
+            widget->CopyToClipboard();
+        else
+            return false;
+        return true;
+    };
+    return page;
+}
+
+// The aircraft entries of "&Flugzeuge" from the aircraft database.
+void fillAircraftMenu(CMainFrame& frame, CPlaneDoc& planes, bool select) {
+    const std::vector<PlaneMenuItem> items = select ? planes.FillMenu() : planes.MenuItems();
+    std::vector<std::string> names;
+    int current = -1;
+    for (const PlaneMenuItem& item : items) {
+        if (!item.enabled) continue;  // the "Fehlt" entry of an empty list
+        if (item.checked) current = static_cast<int>(names.size());
+        names.push_back(item.text);
+    }
+    frame.SetAircraftNames(names, current);
+}
+
+void registerAircraftCommands(CMainFrame& frame, CDocumentSet& documents) {
+    CPlaneDoc& planes = documents.Plane();
+    fillAircraftMenu(frame, planes, true);
+    for (int command = CPlaneDoc::kFirstPlaneCommand; command <= CPlaneDoc::kLastPlaneCommand; ++command) {
+        const int index = command - CPlaneDoc::kFirstPlaneCommand;
+        theCommands().Register(
+            command,
+            [&frame, &planes, command] {
+                if (!planes.OnPlaneCommand(command)) return;
+                fillAircraftMenu(frame, planes, false);
+                TextViewWidget::UpdateAllTextViews();
+            },
+            [&planes, index] {
+                return CommandState{index < planes.GetCount(), index == planes.GetCurrentIndex()};
+            });
+    }
+    // The cruise speed of the current aircraft in the speed unit of the
+    // preferred distance unit.
+    frame.AddStatusSource([&planes](StatusPaneInput& in) {
+        const CPlane* plane = planes.GetCurrentPlane();
+        if (!plane) return;
+        const int unit = SpeedUnitFor(theDimDoc()->m_nDistance);
+        in.cruiseSpeed = plane->GetSpeed(FlightPhase::Cruise, unit);
+        in.speedUnit = UnitName(unit);
+    });
+}
+
+}  // namespace
+
+void InstallStartupHooks(AppHooks& hooks) {
+    hooks.loadLocations = [](CDocumentSet& d) { LoadLocationDatabase(d.Init(), d.Loc()); };
+    hooks.openAircraft = [](CDocumentSet& d) { d.Plane().OnOpenDocument(d.Plane().GetPathName()); };
+    hooks.chooseHomeAirfield = [](CDocumentSet& d) { return ChooseHomeAirfield(d.Init()); };
+}
+
+void RegisterViewFactories() {
+    for (int view = 1; view <= kViewCount; ++view) {
+        if (view == VIEW_TRACK_SCAN) continue;  // the window of view 3
+        RegisterViewFactory(view, [view](QWidget* parent) { return placeholderTextPage(view, parent); });
+    }
+}
 
 void RegisterAllCommands(CMainFrame& frame, CDocumentSet& documents) {
     frame.FrameQueries().trackTitle = [&documents] { return documents.Track().GetTitle(); };
+    RegisterTextViewCommands();
+    registerAircraftCommands(frame, documents);
 }

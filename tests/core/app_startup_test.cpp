@@ -266,12 +266,17 @@ TEST_F(StartupTest, SubDocumentsBecomeCurrentAfterLoadingAndAreReleasedAtTheEnd)
     EXPECT_EQ(theDimDoc(), &settings.Units());
     EXPECT_EQ(theFontDoc(), &settings.Font());
     EXPECT_EQ(theCalcDoc(), &settings.Calc());
+    EXPECT_EQ(theLocDoc(), &app.Documents()->Loc());
+    EXPECT_EQ(thePlaneDoc(), &app.Documents()->Plane());
 
     EXPECT_TRUE(app.ExitInstance());
     EXPECT_TRUE(fileExists(dirs.program + "VX.ini"));
     EXPECT_EQ(calls, (std::vector<std::string>{"open FlPlDoc.ini", "save plan after settings",
                                                "save ScanMaps.scm"}));
     EXPECT_EQ(theInitDoc(), nullptr);
+    EXPECT_EQ(theLocDoc(), nullptr);
+    EXPECT_EQ(thePlaneDoc(), nullptr);
+    EXPECT_EQ(theMetDoc(), nullptr);
     EXPECT_NE(theDimDoc(), nullptr);  // back to the default record
     EXPECT_EQ(app.Documents(), nullptr);
     EXPECT_TRUE(app.ExitInstance());
