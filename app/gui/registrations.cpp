@@ -8,6 +8,7 @@
 #include "core/app_views.h"
 #include "core/document_set.h"
 #include "core/ui/main_frame.h"
+#include "core/ui/settings_dialog_commands.h"
 #include "core/units.h"
 #include "locations/loc_startup.h"
 #include "views/placeholder_text_view.h"
@@ -15,6 +16,9 @@
 #include "views/ui/text_view_widget.h"
 
 namespace {
+
+constexpr int kImportLocations = 32831;  // "&Importieren..."
+constexpr int kMergeLocations = 32833;   // "&Zusammenführen..."
 
 // A text page naming a view that is not built yet; it prints, previews and
 // copies like every text view.
@@ -100,5 +104,19 @@ void RegisterViewFactories() {
 void RegisterAllCommands(CMainFrame& frame, CDocumentSet& documents) {
     frame.FrameQueries().trackTitle = [&documents] { return documents.Track().GetTitle(); };
     RegisterTextViewCommands();
+    RegisterSettingsDialogCommands(documents.Init(), [&frame] {
+        TextViewWidget::UpdateAllTextViews();
+        frame.UpdateCommandUI();
+    });
     registerAircraftCommands(frame, documents);
+
+    // Location database commands that need no dialog of their own.
+    CLocDoc& locations = documents.Loc();
+    theCommands().Register(kImportLocations, [&locations] {
+        locations.ImportCommand();
+        TextViewWidget::UpdateAllTextViews();
+    });
+    theCommands().Register(kMergeLocations, [&locations] {
+        if (locations.MergeCommand()) TextViewWidget::UpdateAllTextViews();
+    });
 }
