@@ -48,6 +48,7 @@ int CQuickFind::ScanRegions(CInitDoc& settings) {
     if (dir.empty()) dir = settings.GetProgramDir();
     SetRegionDir(dir);
     const std::string currentName = settings.GetRegionName();
+    const bool freshList = m_Regions.Size() == 0;
 
     std::vector<std::string> files = listFilesWithSuffix(m_strRegionDir, ".krd");
     std::stable_sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
@@ -96,8 +97,17 @@ int CQuickFind::ScanRegions(CInitDoc& settings) {
 
     // The current region: the settings' one if it is active, else the first
     // active one; with none active, the first region becomes active.
+    // Fresh settings come without a region list, so no region is active yet:
+    // their own region (Germany by default) is the one to start with when its
+    // file is there, rather than whichever region sorts first.
     int current = m_Regions.Find(currentName);
-    if (current >= 0 && !entries[current].active) current = -1;
+    if (current >= 0 && !entries[current].active) {
+        if (settings.IsNew() && freshList) {
+            entries[current].active = true;
+        } else {
+            current = -1;
+        }
+    }
     for (int i = 0; current < 0 && i < m_Regions.Size(); ++i) {
         if (entries[i].active) current = i;
     }

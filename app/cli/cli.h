@@ -15,6 +15,10 @@ protected:
 
 using Args = std::vector<std::string>;
 
+// A file named on the command line, relative to the folder the tool was
+// started in (not to the program directory given with --dir).
+std::string ArgPath(const std::string& arg);
+
 int CmdSettings(const Args& args);
 int CmdCourse(const Args& args);
 int CmdImport(const Args& args);

@@ -103,7 +103,7 @@ int CmdPlanesMake(const Args& args) {
     std::vector<CPlane> planes;
     for (size_t i = 1; i < args.size(); ++i) {
         std::string text;
-        if (!readText(args[i], text)) {
+        if (!readText(ArgPath(args[i]), text)) {
             std::fprintf(stderr, "Die Datei »%s« kann nicht gelesen werden.\n", args[i].c_str());
             return 1;
         }
@@ -122,7 +122,7 @@ int CmdPlanesMake(const Args& args) {
         planes.push_back(plane);
     }
     try {
-        WritePlaneFile(args[0], planes);
+        WritePlaneFile(ArgPath(args[0]), planes);
     } catch (const std::exception&) {
         std::fprintf(stderr, "%s\n", FormatStr(61701, args[0].c_str()).c_str());
         return 1;

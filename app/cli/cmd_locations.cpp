@@ -87,7 +87,7 @@ int CmdImport(const Args& args) {
         if (args[i] == "--region" && i + 1 < args.size()) {
             region = args[++i];
         } else if (file.empty()) {
-            file = args[i];
+            file = ArgPath(args[i]);
         } else {
             file.clear();
             break;

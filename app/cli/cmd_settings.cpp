@@ -12,7 +12,7 @@ int CmdSettings(const Args& args) {
         return 1;
     }
     CInitDoc doc;
-    const std::string path = args.empty() ? programDir() + LoadStr(1032) : args[0];
+    const std::string path = args.empty() ? programDir() + LoadStr(1032) : ArgPath(args[0]);
     const std::string error = ReadSettingsQuietly(doc, path);
     if (!error.empty()) {
         std::fprintf(stderr, "%s\n", error.c_str());

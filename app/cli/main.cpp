@@ -39,7 +39,17 @@ const char* kHelp =
     "                         eine Flugzeugdatenbank aus Textbeschreibungen (Form von plane)\n"
     "  --help                 diese Übersicht\n";
 
+std::string& invocationDir() {
+    static std::string dir;
+    return dir;
+}
+
 }  // namespace
+
+std::string ArgPath(const std::string& arg) {
+    if (arg.empty() || arg[0] == '/') return arg;
+    return invocationDir() + arg;
+}
 
 void ConsolePrompt::OnShown(const Entry& e) {
     if (e.kind != MessageKind::Question) std::fprintf(stderr, "%s\n", e.text.c_str());
@@ -47,6 +57,7 @@ void ConsolePrompt::OnShown(const Entry& e) {
 
 int main(int argc, char** argv) {
     Args args(argv + 1, argv + argc);
+    invocationDir() = currentDirectory();
     if (args.size() >= 2 && args[0] == "--dir") {
         if (chdir(args[1].c_str()) != 0) {
             std::fprintf(stderr, "Verzeichnis »%s« nicht gefunden.\n", args[1].c_str());

@@ -173,14 +173,14 @@ TEST_F(NameIndex, MissingRegionsAreReported) {
 }
 
 TEST_F(NameIndex, StartUpActivatesAndLoadsTheCurrentRegionAndChoosesAHome) {
-    writeRegion("Germany.krd", {place("Egelsbach", WP_AIRPORT, 49.96, 8.64, "EDFE")});
     CLocation invalid = place("Aigen", WP_AIRPORT, 47.5, 14.1);
     invalid.SetVariation(200);
     writeRegion("Austria.krd", {invalid, place("Aaa", WP_VOR, 47, 15), place("Graz", WP_AIRPORT, 47, 15.4, "LOWG"),
                                 place("Wien", WP_AIRPORT, 48.1, 16.6, "LOWW")});
     ASSERT_TRUE(settings.IsNew());
+    // The settings' own region (Germany) has no file: the first region starts.
     EXPECT_EQ(LoadLocationDatabase(settings, doc), 0);
-    EXPECT_EQ(regionNames(), (std::vector<std::string>{"Austria*", "Germany"}));
+    EXPECT_EQ(regionNames(), (std::vector<std::string>{"Austria*"}));
     EXPECT_EQ(doc.GetPathName(), dir.file("Austria.krd"));
     EXPECT_EQ(doc.Lists().Count(), 4);
     EXPECT_EQ(doc.GetRegionIndex(), 0);
@@ -193,6 +193,17 @@ TEST_F(NameIndex, StartUpActivatesAndLoadsTheCurrentRegionAndChoosesAHome) {
     index.RebuildIndex();
     EXPECT_FALSE(ChooseHomeAirfield(settings));
     EXPECT_EQ(settings.GetHome(), CInitDoc::MakeEmptyLocation());
+}
+
+TEST_F(NameIndex, NewSettingsStartWithTheirOwnRegionWhenItIsThere) {
+    writeRegion("Germany.krd", {place("Egelsbach", WP_AIRPORT, 49.96, 8.64, "EDFE")});
+    writeRegion("Austria.krd", {place("Graz", WP_AIRPORT, 47, 15.4, "LOWG")});
+    ASSERT_TRUE(settings.IsNew());
+    EXPECT_EQ(LoadLocationDatabase(settings, doc), 1);
+    EXPECT_EQ(regionNames(), (std::vector<std::string>{"Austria", "Germany*"}));
+    EXPECT_EQ(doc.GetPathName(), dir.file("Germany.krd"));
+    EXPECT_TRUE(ChooseHomeAirfield(settings));
+    EXPECT_EQ(settings.GetHome().GetName(), "Egelsbach");
 }
 
 // ---- lookup by name ------------------------------------------------------------------------------
