@@ -63,6 +63,10 @@ struct PlaneForm {
     std::string towMass, towForward, towAft;            // "Bei TOW"
     std::string emptyMass;                              // "Leergewicht mit n.a.K.+Öl"
     std::string emptyMoment;                            // "Leermoment mit n.a.K.+Öl"
+
+    // Equal forms show the same texts and units (the editor then has
+    // nothing to store).
+    bool operator==(const PlaneForm&) const = default;
 };
 
 struct PlaneFormCheck {

@@ -2,8 +2,7 @@
 
 #include <memory>
 
-#include "aircraft/plane.h"
-#include "aircraft/plane_doc.h"
+#include "aircraft/ui/plane_commands.h"
 #include "core/app_hooks.h"
 #include "core/app_views.h"
 #include "core/document_set.h"
@@ -46,46 +45,6 @@ ViewPage placeholderTextPage(int view, QWidget* parent) {
     return page;
 }
 
-// The aircraft entries of "&Flugzeuge" from the aircraft database.
-void fillAircraftMenu(CMainFrame& frame, CPlaneDoc& planes, bool select) {
-    const std::vector<PlaneMenuItem> items = select ? planes.FillMenu() : planes.MenuItems();
-    std::vector<std::string> names;
-    int current = -1;
-    for (const PlaneMenuItem& item : items) {
-        if (!item.enabled) continue;  // the "Fehlt" entry of an empty list
-        if (item.checked) current = static_cast<int>(names.size());
-        names.push_back(item.text);
-    }
-    frame.SetAircraftNames(names, current);
-}
-
-void registerAircraftCommands(CMainFrame& frame, CDocumentSet& documents) {
-    CPlaneDoc& planes = documents.Plane();
-    fillAircraftMenu(frame, planes, true);
-    for (int command = CPlaneDoc::kFirstPlaneCommand; command <= CPlaneDoc::kLastPlaneCommand; ++command) {
-        const int index = command - CPlaneDoc::kFirstPlaneCommand;
-        theCommands().Register(
-            command,
-            [&frame, &planes, command] {
-                if (!planes.OnPlaneCommand(command)) return;
-                fillAircraftMenu(frame, planes, false);
-                TextViewWidget::UpdateAllTextViews();
-            },
-            [&planes, index] {
-                return CommandState{index < planes.GetCount(), index == planes.GetCurrentIndex()};
-            });
-    }
-    // The cruise speed of the current aircraft in the speed unit of the
-    // preferred distance unit.
-    frame.AddStatusSource([&planes](StatusPaneInput& in) {
-        const CPlane* plane = planes.GetCurrentPlane();
-        if (!plane) return;
-        const int unit = SpeedUnitFor(theDimDoc()->m_nDistance);
-        in.cruiseSpeed = plane->GetSpeed(FlightPhase::Cruise, unit);
-        in.speedUnit = UnitName(unit);
-    });
-}
-
 }  // namespace
 
 void InstallStartupHooks(AppHooks& hooks) {
@@ -108,7 +67,7 @@ void RegisterAllCommands(CMainFrame& frame, CDocumentSet& documents) {
         TextViewWidget::UpdateAllTextViews();
         frame.UpdateCommandUI();
     });
-    registerAircraftCommands(frame, documents);
+    RegisterAircraftDialogCommands(frame, documents);
 
     // Location database commands that need no dialog of their own.
     CLocDoc& locations = documents.Loc();

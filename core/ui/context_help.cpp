@@ -60,6 +60,88 @@ constexpr HelpEntry kHelp[] = {
     {"calculator.value", "Der Wert, der umgerechnet werden soll."},
     {"dialog.cancel", "Schließt den Dialog, ohne etwas zu ändern."},
     {"dialog.ok", "Prüft die Eingaben und übernimmt sie."},
+    {"met.copy", "Übernimmt Temperatur, QNH, Einheiten und »Feucht« des Startplatzes für den Landeplatz."},
+    {"met.departure.qnh",
+     "Der Luftdruck am Startplatz, auf Meereshöhe reduziert (QNH). Erlaubt sind 920 bis 1060 hPa, "
+     "umgerechnet in die gewählte Einheit; in InHg mit zwei Nachkommastellen."},
+    {"met.departure.temperature",
+     "Die Lufttemperatur am Startplatz. Erlaubt sind -70 bis 70 °C, umgerechnet in die gewählte Einheit."},
+    {"met.departure.wet", "Die Startbahn ist feucht; die Startstrecke wird länger."},
+    {"met.destination.qnh",
+     "Der Luftdruck am Landeplatz, auf Meereshöhe reduziert (QNH). Erlaubt sind 920 bis 1060 hPa, "
+     "umgerechnet in die gewählte Einheit; in InHg mit zwei Nachkommastellen."},
+    {"met.destination.temperature",
+     "Die Lufttemperatur am Landeplatz. Erlaubt sind -70 bis 70 °C, umgerechnet in die gewählte Einheit."},
+    {"met.destination.wet", "Die Landebahn ist feucht; die Landestrecke wird länger."},
+    {"met.direction", "Die Richtung, aus der der Wind in dieser Höhe weht, in ganzen Grad von 0 bis 360."},
+    {"met.speed",
+     "Die Windgeschwindigkeit in dieser Höhe. Erlaubt sind 0 bis 99 kt, umgerechnet in die gewählte "
+     "Einheit."},
+    {"met.unit", "Die Einheit, in der Sie den Wert links daneben eingeben."},
+    {"met.windunit", "Die Einheit der vier Windgeschwindigkeiten."},
+    {"plane.add",
+     "Nimmt die angezeigten Daten als neues Flugzeug in die Liste auf. Der Name muss sich von allen anderen "
+     "unterscheiden."},
+    {"plane.arms", "Bearbeitet die Hebelarme der Sitzreihen und Gepäckabteile des angezeigten Flugzeugs."},
+    {"plane.cancel", "Schließt die Flugzeugdatenbank und verwirft alle Änderungen."},
+    {"plane.cgaft",
+     "Der hintere Grenzwert der Schwerpunktlage bei diesem Gewicht. Erlaubt sind -5 bis 10 m, umgerechnet in "
+     "die gewählte Einheit; er darf nicht vor dem vorderen liegen."},
+    {"plane.cgarmunit", "Die Einheit der Hebelarme der Schwerpunkt-Grenzwerte und des Leermoments."},
+    {"plane.cgforward",
+     "Der vordere Grenzwert der Schwerpunktlage bei diesem Gewicht. Erlaubt sind -5 bis 10 m, umgerechnet in "
+     "die gewählte Einheit."},
+    {"plane.cgmass",
+     "Das Gewicht, für das die Grenzwerte gelten: bei MTOW das höchste Abfluggewicht, bei TOW das niedrigste "
+     "Gewicht mit Grenzwerten. Erlaubt sind 100 bis 15000 kg."},
+    {"plane.cgmassunit", "Die Einheit der Gewichte der Schwerpunkt-Grenzwerte und des Leergewichts."},
+    {"plane.change", "Speichert die angezeigten Daten in das ausgewählte Flugzeug."},
+    {"plane.cost", "Die Betriebskosten pro Flugstunde, 0 bis 30000; 0 heißt: keine Kostenrechnung."},
+    {"plane.done", "Übernimmt die geänderte Liste und speichert die Flugzeugdatenbank nach einer Rückfrage."},
+    {"plane.emptymass",
+     "Das Leergewicht mit nicht ausfliegbarem Kraftstoff und Öl. Erlaubt sind 100 bis 15000 kg; es darf "
+     "nicht über dem Gewicht bei TOW liegen."},
+    {"plane.emptymoment",
+     "Das Moment des leeren Flugzeugs mit nicht ausfliegbarem Kraftstoff und Öl, in Hebelarm-Einheit mal "
+     "Gewichts-Einheit. Erlaubt sind 100 bis 15000 mkg."},
+    {"plane.flightplan", "Bearbeitet die Angaben des angezeigten Flugzeugs für den Flugplan."},
+    {"plane.flow",
+     "Der Treibstoffverbrauch pro Stunde in dieser Flugphase. Erlaubt sind 0 bis 2000 Liter, umgerechnet in "
+     "die gewählte Einheit."},
+    {"plane.list",
+     "Die Flugzeuge der Datenbank. Wenn Sie ein anderes wählen, werden Ihre Änderungen am angezeigten zuerst "
+     "gespeichert."},
+    {"plane.name", "Der Name des Flugzeugs, höchstens 11 Zeichen; so erscheint es im Menü »Flugzeuge«."},
+    {"plane.rate",
+     "Die Steig- bzw. Sinkrate (beim Sinken negativ). Erlaubt sind -10000 bis 10000 ft/min, umgerechnet in "
+     "die gewählte Einheit."},
+    {"plane.remove", "Löscht das ausgewählte Flugzeug aus der Liste."},
+    {"plane.runway", "Bearbeitet die Start- und Landestrecken des angezeigten Flugzeugs."},
+    {"plane.speed",
+     "Die wahre Fluggeschwindigkeit in dieser Flugphase. Erlaubt sind 5 bis 1000 kt, umgerechnet in die "
+     "gewählte Einheit."},
+    {"plane.tanks", "Bearbeitet Volumen und Hebelarme der Treibstoffbehälter des angezeigten Flugzeugs."},
+    {"plane.unit", "Die Einheit der Werte in der Spalte darunter."},
+    {"planefpl.equipment",
+     "Die Ausrüstung für Feld 10 des Flugplans, höchstens 6 Zeichen, und hinter »/« die "
+     "Transponder-Ausrüstung."},
+    {"planefpl.ident", "Die Kennung des Luftfahrzeugs für Feld 7 des Flugplans, höchstens 7 Zeichen."},
+    {"planefpl.markings", "Farbe und Markierung des Luftfahrzeugs für Feld 19, höchstens 127 Zeichen."},
+    {"planefpl.radio", "Die Notfunkfrequenzen und das Notsignalgerät (ELBA), die an Bord sind."},
+    {"planefpl.transponder", "Die Transponder-Ausrüstung (SSR): N, 0, 2, 4 oder C."},
+    {"planefpl.type", "Das Muster des Luftfahrzeugs für Feld 9 des Flugplans, höchstens 4 Zeichen."},
+    {"planerwy.maxmass",
+     "Das höchste Gewicht der Tabelle, für das die Strecken daneben gelten. Erlaubt sind 100 bis 15000 kg."},
+    {"planerwy.minmass",
+     "Ein niedrigeres Gewicht mit seinen Strecken, wahlweise; dazwischen wird interpoliert. Erlaubt sind 100 "
+     "bis 15000 kg."},
+    {"planerwy.obstacle",
+     "Die Strecke bis zum Überfliegen eines 15 m hohen Hindernisses, auf Meereshöhe in der "
+     "Standardatmosphäre. Erlaubt sind 50 bis 5000 m; beim höchsten Gewicht ist sie nötig."},
+    {"planerwy.roll",
+     "Die Rollstrecke auf Meereshöhe in der Standardatmosphäre, wahlweise. Erlaubt sind 50 bis 5000 m (die "
+     "Landerollstrecke beim niedrigen Gewicht ab 5 m)."},
+    {"planerwy.unit", "Die Einheit der Gewichte bzw. Strecken in den Tabellen."},
     {"units.altitude", "Einheit für Höhen, Geländehöhen und Flughöhen."},
     {"units.arm", "Einheit für die Hebelarme der Schwerpunktberechnung."},
     {"units.distance", "Einheit für die Längen der Flugabschnitte und der Flugstrecke."},
