@@ -10,6 +10,7 @@
 #include "core/ui/settings_dialog_commands.h"
 #include "core/units.h"
 #include "locations/loc_startup.h"
+#include "locations/ui/location_commands.h"
 #include "views/placeholder_text_view.h"
 #include "views/ui/text_view_commands.h"
 #include "views/ui/text_view_widget.h"
@@ -68,6 +69,7 @@ void RegisterAllCommands(CMainFrame& frame, CDocumentSet& documents) {
         frame.UpdateCommandUI();
     });
     RegisterAircraftDialogCommands(frame, documents);
+    RegisterLocationCommands(frame, documents);
 
     // Location database commands that need no dialog of their own.
     CLocDoc& locations = documents.Loc();
