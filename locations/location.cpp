@@ -148,14 +148,16 @@ void CLocation::DeriveOldType() {
 
 // Older files keep the frequency x 100. Converted to x 1000, a 25 kHz VHF
 // channel ending in 2 or 7 lost its last digit 5, which is put back.
-void CLocation::ConvertOldFrequency() {
-    const long long old = m_nFrequency;
+void CLocation::ConvertOldFrequency() { m_nFrequency = OldFrequencyToCurrent(m_nFrequency); }
+
+int32_t CLocation::OldFrequencyToCurrent(int32_t oldCode) {
+    const long long old = oldCode;
     long long f = old * 10;
     if (old >= 10800 && old <= 13695 && f >= 100000 && f <= 999999) {
         const long long fifthDigit = (f / 10) % 10;
         if (fifthDigit == 2 || fifthDigit == 7) f += 5;
     }
-    m_nFrequency = clampTo<int32_t>(f);
+    return clampTo<int32_t>(f);
 }
 
 // ---- text fields -------------------------------------------------------------------

@@ -162,6 +162,9 @@ public:
     bool IsInRange(const CLatLon& point, double& distanceNm) const;
     // b - a in -180..180 after both are brought into 0..360.
     static double AngleDifference(double a, double b);
+    // A frequency code of the older files (value x 100) in the current unit
+    // (value x 1000), with the lost last digit of a 25 kHz channel put back.
+    static int32_t OldFrequencyToCurrent(int32_t oldCode);
 
     // The checks a location from a text import has to pass, in their order;
     // the first failure gives its message.
