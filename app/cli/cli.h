@@ -28,3 +28,4 @@ int CmdNear(const Args& args);
 int CmdPlanes(const Args& args);
 int CmdPlane(const Args& args);
 int CmdPlanesMake(const Args& args);
+int CmdRoute(const Args& args);

@@ -37,6 +37,9 @@ const char* kHelp =
     "  plane NAME             alle Felder eines Flugzeuges mit ihren Einheiten\n"
     "  planes-make AUSGABE.pln TEXTDATEI...\n"
     "                         eine Flugzeugdatenbank aus Textbeschreibungen (Form von plane)\n"
+    "  route new AUSGABE.way ORT1 ORT2 ... [--alt FUSS] [--alternate ORT]...\n"
+    "                         eine Flugstrecke aus Orten der aktiven Regionen (Name oder Kennung)\n"
+    "  route DATEI.way        Kopf, Wegpunkte, Ausweichflugplätze und Flugplantexte einer Flugstrecke\n"
     "  --help                 diese Übersicht\n";
 
 std::string& invocationDir() {
@@ -89,6 +92,7 @@ int main(int argc, char** argv) {
         {"region", CmdRegion},
         {"find", CmdFind},
         {"near", CmdNear},
+        {"route", CmdRoute},
     };
     const auto it = commands.find(command);
     if (it == commands.end()) {
