@@ -10,6 +10,7 @@
 #include "core/ui/settings_dialog_commands.h"
 #include "core/units.h"
 #include "locations/loc_startup.h"
+#include "route/ui/route_commands.h"
 #include "locations/ui/location_commands.h"
 #include "views/placeholder_text_view.h"
 #include "views/ui/text_view_commands.h"
@@ -52,6 +53,7 @@ void InstallStartupHooks(AppHooks& hooks) {
     hooks.loadLocations = [](CDocumentSet& d) { LoadLocationDatabase(d.Init(), d.Loc()); };
     hooks.openAircraft = [](CDocumentSet& d) { d.Plane().OnOpenDocument(d.Plane().GetPathName()); };
     hooks.chooseHomeAirfield = [](CDocumentSet& d) { return ChooseHomeAirfield(d.Init()); };
+    InstallRouteHooks(hooks, ProgramRoute());
 }
 
 void RegisterViewFactories() {
@@ -63,6 +65,7 @@ void RegisterViewFactories() {
 
 void RegisterAllCommands(CMainFrame& frame, CDocumentSet& documents) {
     frame.FrameQueries().trackTitle = [&documents] { return documents.Track().GetTitle(); };
+    RegisterRouteCommands(frame, ProgramRoute());
     RegisterTextViewCommands();
     RegisterSettingsDialogCommands(documents.Init(), [&frame] {
         TextViewWidget::UpdateAllTextViews();
