@@ -17,6 +17,23 @@ void CLoadDoc::Serialize(CArchive& ar) {
     }
 }
 
+bool LoadValues::IsMaximal() const {
+    for (float f : fill)
+        if (f != NOVALUE_FILL) return false;
+    return true;
+}
+
+LoadValues CLoadDoc::GetValues() const { return {m_nMassUnit, m_nSeat, m_nBaggage, m_fFill}; }
+
+void CLoadDoc::SetValues(const LoadValues& values) {
+    m_nMassUnit = values.massUnit;
+    m_nSeat = values.seat;
+    m_nBaggage = values.baggage;
+    m_fFill = values.fill;
+}
+
+bool CLoadDoc::IsMaximal() const { return GetValues().IsMaximal(); }
+
 namespace {
 CLoadDoc* currentLoadDoc = nullptr;
 }
