@@ -21,6 +21,7 @@ std::string ArgPath(const std::string& arg);
 
 int CmdSettings(const Args& args);
 int CmdCourse(const Args& args);
+int CmdSun(const Args& args);
 int CmdImport(const Args& args);
 int CmdRegion(const Args& args);
 int CmdFind(const Args& args);

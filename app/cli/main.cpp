@@ -25,6 +25,9 @@ const char* kHelp =
     "  course POS1 POS2       Kurs und Entfernung auf Loxodrome und Großkreis\n"
     "                         (Position: BREITE,LÄNGE in Dezimalgrad, Süd und West negativ,\n"
     "                         oder Positionstext wie in den Dialogen, z. B. \"50 2 N; 8 34 E\")\n"
+    "  sun DATUM POS          Sonnenauf- und -untergang (UTC) am DATUM (JJJJ-MM-TT oder TT.MM.JJJJ)\n"
+    "                         an POS (wie bei course); Ausgabe: \"Sonnenaufgang: HH:MM:SS UTC\" und\n"
+    "                         \"Sonnenuntergang: HH:MM:SS UTC\" je in einer Zeile, oder \"Polartag\" / \"Polarnacht\"\n"
     "  import DATEI.txt [--region NAME]\n"
     "                         Orte aus einer Text-Datei in die aktuelle Region übernehmen,\n"
     "                         oder in NAME.krd (wird angelegt und aktiviert, wenn es sie nicht gibt)\n"
@@ -85,6 +88,7 @@ int main(int argc, char** argv) {
     static const std::map<std::string, int (*)(const Args&)> commands = {
         {"settings", CmdSettings},
         {"course", CmdCourse},
+        {"sun", CmdSun},
         {"planes", CmdPlanes},
         {"plane", CmdPlane},
         {"planes-make", CmdPlanesMake},
