@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "aircraft/ui/load_dialog.h"
 #include "aircraft/ui/plane_commands.h"
 #include "core/app_hooks.h"
 #include "core/app_views.h"
@@ -72,6 +73,7 @@ void RegisterAllCommands(CMainFrame& frame, CDocumentSet& documents) {
         frame.UpdateCommandUI();
     });
     RegisterAircraftDialogCommands(frame, documents);
+    RegisterLoadCommands(frame, documents);
     RegisterLocationCommands(frame, documents);
 
     // Location database commands that need no dialog of their own.
