@@ -12,6 +12,7 @@
 #include "aircraft/ui/load_arms_dialog.h"
 #include "aircraft/ui/load_dialog.h"
 #include "aircraft/ui/load_tanks_dialog.h"
+#include "aircraft/ui/plane_dialog.h"
 #include "core/app_startup.h"
 #include "core/document_set.h"
 #include "core/init_doc.h"
@@ -153,6 +154,22 @@ TEST(LoadCommand, OkStoresTheLoadAndShowsTheWarnings) {
             d.OkButton()->click();
         });
         EXPECT_EQ(warnings, 1);
+
+        // The aircraft editor opens the arm and tank editors.
+        CPlaneDialog editor(docs.Plane());
+        for (QPushButton* button : {editor.GetControls().arms, editor.GetControls().tanks}) {
+            ASSERT_TRUE(button->isEnabled());
+            QString title;
+            QTimer::singleShot(0, [&title] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                ASSERT_NE(dialog, nullptr);
+                title = dialog->windowTitle();
+                qobject_cast<QDialog*>(dialog)->reject();
+            });
+            button->click();
+            EXPECT_EQ(title, button == editor.GetControls().arms ? "Hebelarme" : "Treibstoffbehälter");
+        }
+        editor.reject();
     });
     run([](CMainFrame&, CDocumentSet& docs) {
         const CLoadDoc& load = docs.Init().Load();
