@@ -84,6 +84,13 @@ bool CWayDoc::ReplaceAt(int index, const CWayPoint& wp) {
     return true;
 }
 
+bool CWayDoc::ReplacePacked(int index, const PackedWayPoint& packed) {
+    if (index < 0 || index >= GetCount()) return false;
+    m_WayPoints[static_cast<size_t>(index)] = packed;
+    MarkModified();
+    return true;
+}
+
 bool CWayDoc::RemoveAt(int index) {
     if (index < 0 || index >= GetCount()) return false;
     m_WayPoints.erase(m_WayPoints.begin() + index);

@@ -78,6 +78,9 @@ public:
     bool InsertAt(int index, const CWayPoint& wp);
     // Overwrites the packed record. False for an index out of range.
     bool ReplaceAt(int index, const CWayPoint& wp);
+    // Overwrites the packed record as given, for code that edits fixed
+    // fields of many records in place. False for an index out of range.
+    bool ReplacePacked(int index, const PackedWayPoint& packed);
     // Deletes waypoint `index`. An active index >= index moves down by one,
     // and becomes 0 when it turns negative while waypoints remain. False for
     // an index out of range.
