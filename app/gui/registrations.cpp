@@ -14,6 +14,7 @@
 #include "locations/ui/location_commands.h"
 #include "route/ui/route_commands.h"
 #include "views/placeholder_text_view.h"
+#include "views/ui/course_view_page.h"
 #include "views/ui/text_view_commands.h"
 #include "views/ui/text_view_widget.h"
 
@@ -62,6 +63,7 @@ void RegisterViewFactories() {
         if (view == VIEW_TRACK_SCAN) continue;  // the window of view 3
         RegisterViewFactory(view, [view](QWidget* parent) { return placeholderTextPage(view, parent); });
     }
+    RegisterCourseView();
 }
 
 void RegisterAllCommands(CMainFrame& frame, CDocumentSet& documents) {
