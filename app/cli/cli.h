@@ -30,3 +30,4 @@ int CmdPlanes(const Args& args);
 int CmdPlane(const Args& args);
 int CmdPlanesMake(const Args& args);
 int CmdRoute(const Args& args);
+int CmdLog(const Args& args);

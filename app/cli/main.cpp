@@ -43,6 +43,8 @@ const char* kHelp =
     "  route new AUSGABE.way ORT1 ORT2 ... [--alt FUSS] [--alternate ORT]...\n"
     "                         eine Flugstrecke aus Orten der aktiven Regionen (Name oder Kennung)\n"
     "  route DATEI.way        Kopf, Wegpunkte, Ausweichflugplätze und Flugplantexte einer Flugstrecke\n"
+    "  log DATEI.way [--plane NAME] [--tas KT] [--wind HÖHE=RICHTUNG/STÄRKE]... [--csv] [--pdf DATEI.pdf]\n"
+    "                         Flugdurchführungsplan einer Flugstrecke als Text, CSV oder PDF\n"
     "  --help                 diese Übersicht\n";
 
 std::string& invocationDir() {
@@ -97,6 +99,7 @@ int main(int argc, char** argv) {
         {"find", CmdFind},
         {"near", CmdNear},
         {"route", CmdRoute},
+        {"log", CmdLog},
     };
     const auto it = commands.find(command);
     if (it == commands.end()) {
