@@ -112,6 +112,23 @@ std::string MissingArmMessage(const MissingArm& missing) {
     return std::string();
 }
 
+std::vector<std::string> AllMissingArmMessages(const CPlane& plane, const LoadValues& load) {
+    // Each position found is given an arm in a copy of the aircraft, and the
+    // search runs again.
+    std::vector<std::string> messages;
+    CPlane probe = plane;
+    for (int guard = 0; guard < CPlane::kSeatRows + CPlane::kBaggageCompartments + CPlane::kTanks; ++guard) {
+        const MissingArm missing = FindMissingArm(probe, load);
+        if (!missing) break;
+        messages.push_back(MissingArmMessage(missing));
+        const size_t k = static_cast<size_t>(missing.number - 1);
+        if (missing.position == ArmPosition::Seat) probe.m_fSeatArm[k] = 0.0f;
+        if (missing.position == ArmPosition::Baggage) probe.m_fBaggageArm[k] = 0.0f;
+        if (missing.position == ArmPosition::Tank) probe.m_fTankArm[k] = 0.0f;
+    }
+    return messages;
+}
+
 // ---- CG limits -----------------------------------------------------------------------------------
 
 CgCheck CheckCg(const CPlane& plane, double massKg, double cg) {

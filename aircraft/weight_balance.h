@@ -10,6 +10,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "aircraft/load_doc.h"
 #include "aircraft/plane.h"
@@ -57,6 +58,10 @@ MissingArm FindMissingArm(const CPlane& plane, const LoadValues& load);
 // The German message for a missing arm ("Sie haben die 3. Sitzreihe beladen,
 // ..."); empty for none.
 std::string MissingArmMessage(const MissingArm& missing);
+// The messages of every loaded seat row, baggage compartment and used tank
+// without an arm, in the order FindMissingArm finds them; empty when none
+// is missing.
+std::vector<std::string> AllMissingArmMessages(const CPlane& plane, const LoadValues& load);
 
 // ---- CG limits -------------------------------------------------------------------------------
 struct CgCheck {

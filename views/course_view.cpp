@@ -5,6 +5,7 @@
 #include "aircraft/load_doc.h"
 #include "aircraft/met_doc.h"
 #include "aircraft/plane_doc.h"
+#include "aircraft/weight_balance.h"
 #include "core/calc_doc.h"
 #include "core/units.h"
 #include "platform/encoding.h"
@@ -14,11 +15,11 @@
 #include "route/way_doc.h"
 #include "views/appendix_doc.h"
 #include "views/course_view_appendix.h"
+#include "views/fuel_sheet.h"
 
 namespace {
 
 constexpr int kStrBelowMinimum = 1770;  // "Die Sicherheitsmindesthöhe wird über »%s« nicht eingehalten!"
-constexpr int kStrMissingPlane = 2413;  // "Fehlt"
 
 const CMetDoc& currentWeather() {
     static const CMetDoc calm;
@@ -94,24 +95,6 @@ bool fetchRow(const CWayDoc& route, const CRouteCalc& calc, const std::vector<in
     return true;
 }
 
-// Every loaded position without its lever arm, not only the first: each
-// one found is given an arm in a copy of the aircraft, and the search runs
-// again.
-std::vector<std::string> missingArmMessages(const CPlane& plane, const LoadValues& values) {
-    std::vector<std::string> messages;
-    CPlane probe = plane;
-    for (int guard = 0; guard < CPlane::kSeatRows + CPlane::kBaggageCompartments + CPlane::kTanks; ++guard) {
-        const MissingArm missing = FindMissingArm(probe, values);
-        if (!missing) break;
-        messages.push_back(MissingArmMessage(missing));
-        const size_t k = static_cast<size_t>(missing.number - 1);
-        if (missing.position == ArmPosition::Seat) probe.m_fSeatArm[k] = 0.0f;
-        if (missing.position == ArmPosition::Baggage) probe.m_fBaggageArm[k] = 0.0f;
-        if (missing.position == ArmPosition::Tank) probe.m_fTankArm[k] = 0.0f;
-    }
-    return messages;
-}
-
 }  // namespace
 
 CCourseView::CCourseView(CWayDoc* route) : m_pRoute(route) {}
@@ -149,16 +132,11 @@ int CCourseView::RowCount() const {
 }
 
 std::string CCourseView::FileLineText() const {
-    const CWayDoc* route = Route();
-    const CPlane* plane = Plane();
-    const std::string title = route ? route->GetTitle() : std::string();
-    const std::string name = plane ? plane->m_strName : std::string(LoadStr(kStrMissingPlane));
-    return strFormat("Datei: %s   Flugzeug: %s", title.c_str(), name.c_str());
+    return ViewFileLine(Route(), Plane());
 }
 
 std::string CCourseView::DateText() const {
-    const CCalcDoc::Date date = theCalcDoc()->GetFlightDate();
-    return strFormat("Datum: %02d.%02d.%04d", date.day, date.month, date.year);
+    return ViewDateLine();
 }
 
 // ---- layout ------------------------------------------------------------------------------------
@@ -502,7 +480,7 @@ void CCourseView::DrawMissingArms(Canvas& dc, int& y, const CPlane& plane, const
     y += lh;
     const int top = y;
     HorizontalRule(dc, top + lh / 2);
-    for (const std::string& message : missingArmMessages(plane, load.GetValues())) {
+    for (const std::string& message : AllMissingArmMessages(plane, load.GetValues())) {
         y += lh;
         PutTextLeft(dc, m_nNameX, y, message);
     }
@@ -609,7 +587,7 @@ std::vector<std::string> CCourseView::TextTable(bool printForm) {
                 if (a.sunset) appendix.push_back(a.sunsetLine);
                 for (const std::string& text : a.texts) appendix.push_back(text);
             } else {
-                for (const std::string& message : missingArmMessages(*plane, load.GetValues()))
+                for (const std::string& message : AllMissingArmMessages(*plane, load.GetValues()))
                     appendix.push_back(message);
             }
             calc.RestoreModified();
