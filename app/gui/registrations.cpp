@@ -1,20 +1,30 @@
 #include "app/gui/registrations.h"
 
+#include <initializer_list>
 #include <memory>
 
+#include "aircraft/load_doc.h"
+#include "aircraft/met_doc.h"
+#include "aircraft/plane_doc.h"
 #include "aircraft/ui/load_dialog.h"
 #include "aircraft/ui/plane_commands.h"
 #include "core/app_hooks.h"
 #include "core/app_views.h"
+#include "core/calc_doc.h"
 #include "core/document_set.h"
 #include "core/ui/main_frame.h"
 #include "core/ui/settings_dialog_commands.h"
 #include "core/units.h"
 #include "locations/loc_startup.h"
 #include "locations/ui/location_commands.h"
+#include "platform/prompt.h"
+#include "route/route_warnings.h"
 #include "route/ui/route_commands.h"
+#include "route/way_doc.h"
 #include "views/placeholder_text_view.h"
 #include "views/ui/course_view_page.h"
+#include "views/ui/document_text_page.h"
+#include "views/ui/fuel_view_page.h"
 #include "views/ui/text_view_commands.h"
 #include "views/ui/text_view_widget.h"
 
@@ -27,26 +37,25 @@ constexpr int kMergeLocations = 32833;   // "&Zusammenführen..."
 // copies like every text view.
 ViewPage placeholderTextPage(int view, QWidget* parent) {
     const ViewInfo* info = FindView(view);
-    auto* widget = new TextViewWidget(std::make_unique<PlaceholderTextView>(info->caption), parent);
-    ViewPage page;
-    page.widget = widget;
-    page.state = [](int command) -> std::optional<CommandState> {
-        if (command == kPrintCommand || command == kPrintPreviewCommand || command == kCopyCommand)
-            return CommandState{true, false};
-        return std::nullopt;
+    DocumentTextPageOptions options;
+    options.followDocuments = false;
+    return MakeDocumentTextPage(std::make_unique<PlaceholderTextView>(info->caption), parent, options);
+}
+
+// The warnings of the computation after the load dialog and when the fuel
+// sheet is chosen, once per change of what the computation reads.
+void InstallComputationWarnings(CMainFrame& frame) {
+    static CComputationWarnings warnings;
+    for (CDocument* doc : std::initializer_list<CDocument*>{theWayDoc(), thePlaneDoc(), theMetDoc(),
+                                                            theLoadDoc(), theDimDoc(), theCalcDoc()})
+        if (doc) doc->Subscribe([](CDocument&, int, const void*) { warnings.Changed(); });
+    frame.FrameQueries().showWarnings = [] {
+        const CPlaneDoc* planes = thePlaneDoc();
+        const CMetDoc* met = theMetDoc();
+        const CLoadDoc* load = theLoadDoc();
+        if (!planes || !met || !load) return;
+        warnings.Show(theWayDoc(), planes->GetCurrentPlane(), *met, *load, thePrompt());
     };
-    page.execute = [widget](int command) {
-        if (command == kPrintCommand)
-            widget->Print();
-        else if (command == kPrintPreviewCommand)
-            widget->PrintPreview();
-        else if (command == kCopyCommand)
-            widget->CopyToClipboard();
-        else
-            return false;
-        return true;
-    };
-    return page;
 }
 
 }  // namespace
@@ -64,9 +73,11 @@ void RegisterViewFactories() {
         RegisterViewFactory(view, [view](QWidget* parent) { return placeholderTextPage(view, parent); });
     }
     RegisterCourseView();
+    RegisterFuelView();
 }
 
 void RegisterAllCommands(CMainFrame& frame, CDocumentSet& documents) {
+    InstallComputationWarnings(frame);
     frame.FrameQueries().trackTitle = [&documents] { return documents.Track().GetTitle(); };
     RegisterRouteCommands(frame, ProgramRoute());
     RegisterTextViewCommands();

@@ -2,6 +2,8 @@
 
 #include <QPrinter>
 #include <QString>
+#include <algorithm>
+#include <memory>
 
 #include "platform/prompt.h"
 #include "platform/qt/clipboard_image.h"
@@ -67,10 +69,38 @@ void PreviewTextView(CTextViewTool& view, QWidget* parent) {
 }
 
 bool ExportTextViewPdf(CTextViewTool& view, const std::string& path, const std::string& title) {
-    KeepExtent keep(view);
+    return ExportTextViewsPdf({&view}, path, title);
+}
+
+bool ExportTextViewsPdf(const std::vector<CTextViewTool*>& views, const std::string& path,
+                        const std::string& title) {
+    std::vector<std::unique_ptr<KeepExtent>> keep;
+    std::vector<PageSource> sources;
+    for (CTextViewTool* view : views) {
+        keep.push_back(std::make_unique<KeepExtent>(*view));
+        sources.push_back(TextViewPages(*view));
+    }
+    // The page counts of the last count decide which view draws a page.
+    auto counts = std::make_shared<std::vector<int>>(sources.size(), 0);
+    PageSource all;
+    all.countPages = [sources, counts](Canvas& canvas) {
+        int total = 0;
+        for (size_t i = 0; i < sources.size(); ++i)
+            total += (*counts)[i] = std::max(1, sources[i].countPages(canvas));
+        return total;
+    };
+    all.drawPage = [sources, counts](Canvas& canvas, int page) {
+        for (size_t i = 0; i < sources.size(); ++i) {
+            if (page <= (*counts)[i]) {
+                sources[i].drawPage(canvas, page);
+                return;
+            }
+            page -= (*counts)[i];
+        }
+    };
     PdfOptions options;
     options.title = QString::fromStdString(title);
-    return ExportPdf(path, TextViewPages(view), options);
+    return ExportPdf(path, all, options);
 }
 
 bool CopyTextViewToClipboard(CTextViewTool& view, QWidget* window) {

@@ -5,6 +5,7 @@
 // after laying out the pages before it. The view's screen extent is kept.
 
 #include <string>
+#include <vector>
 
 #include "platform/qt/page_printer.h"
 
@@ -25,6 +26,10 @@ void PreviewTextView(CTextViewTool& view, QWidget* parent);
 // All pages into a PDF file (A4 portrait), replacing the file only when it
 // was written whole. False when the file cannot be written.
 bool ExportTextViewPdf(CTextViewTool& view, const std::string& path, const std::string& title = {});
+// The pages of several views, one after the other, into one PDF file; each
+// view numbers its own pages.
+bool ExportTextViewsPdf(const std::vector<CTextViewTool*>& views, const std::string& path,
+                        const std::string& title = {});
 
 // "&Kopieren": the whole view, not only its visible part, as an image on the
 // clipboard at the screen's resolution. False, with the clipboard
