@@ -1,18 +1,19 @@
 # navora-cli log: the PDF shows every line of the text form (rows, totals,
 # headings), whitespace aside. Arguments: CLI, DIR (program directory),
-# ROUTE, OUT (PDF file), MIN_PAGES.
+# ROUTE, OUT (PDF file), MIN_PAGES, EXTRA (further options, such as --fuel).
 find_program(PDFTOTEXT pdftotext)
 if(NOT PDFTOTEXT)
   message(STATUS "pdftotext is not installed: the PDF is not read back")
   return()
 endif()
 
-execute_process(COMMAND ${CLI} --dir ${DIR} log ${ROUTE} OUTPUT_VARIABLE text RESULT_VARIABLE rc)
+separate_arguments(extra UNIX_COMMAND "${EXTRA}")
+execute_process(COMMAND ${CLI} --dir ${DIR} log ${ROUTE} ${extra} OUTPUT_VARIABLE text RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "log as text failed: ${rc}")
 endif()
 file(REMOVE ${OUT})
-execute_process(COMMAND ${CLI} --dir ${DIR} log ${ROUTE} --pdf ${OUT} RESULT_VARIABLE rc ERROR_VARIABLE err)
+execute_process(COMMAND ${CLI} --dir ${DIR} log ${ROUTE} ${extra} --pdf ${OUT} RESULT_VARIABLE rc ERROR_VARIABLE err)
 if(NOT rc EQUAL 0 OR NOT EXISTS ${OUT})
   message(FATAL_ERROR "log --pdf failed: ${rc} ${err}")
 endif()
@@ -38,7 +39,8 @@ normalised_lines("${text}" text_lines)
 normalised_lines("${pdf}" pdf_lines)
 set(checked 0)
 foreach(line IN LISTS text_lines)
-  if(line MATCHES "^-+$" OR line MATCHES "^Datei: ")
+  # The CG scale is a drawing in the PDF.
+  if(line MATCHES "^-+$" OR line MATCHES "^Datei: " OR line MATCHES "^Min: .*\\[")
     continue()
   endif()
   list(FIND pdf_lines "${line}" found)

@@ -3,10 +3,12 @@
 // into a PDF file. The route is read without questions and nothing is
 // written but the PDF file asked for.
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "aircraft/load_doc.h"
 #include "aircraft/met_doc.h"
@@ -20,11 +22,14 @@
 #include "platform/encoding.h"
 #include "platform/numtext.h"
 #include "platform/paths.h"
+#include "platform/rounding.h"
 #include "route/route_calc_csv.h"
 #include "route/way_doc.h"
 #include "views/appendix_doc.h"
 #include "views/course_view.h"
 #include "views/font_doc.h"
+#include "views/fuel_sheet.h"
+#include "views/fuel_view.h"
 
 #ifdef NAVORA_CLI_PDF
 #include <QGuiApplication>
@@ -36,7 +41,10 @@ namespace {
 
 constexpr const char* kUsage =
     "Aufruf: navora-cli log DATEI.way [--plane NAME] [--tas KT] [--wind HÖHE=RICHTUNG/STÄRKE]... [--csv] "
-    "[--pdf DATEI.pdf]\n";
+    "[--pdf DATEI.pdf] [--fuel [--load WERT=ZAHL[,...]]...]\n"
+    "  --fuel  hängt Masse und Schwerpunkt, Treibstoffverbrauch, Start und Landung, Sonnenzeiten und Kosten "
+    "an\n"
+    "  --load  Beladung: sitz1..sitz5=KG, gepaeck1..gepaeck5=KG, tank1..tank3=PROZENT oder tanks=max\n";
 constexpr int kMaxTas = 999;
 constexpr int kMaxWind = 99;
 
@@ -84,6 +92,66 @@ private:
     CMetDoc weather_;
 };
 
+// "sitz1=80,gepaeck1=20,tank1=100": seat rows and baggage compartments in
+// kg, tank fills in percent, or "tanks=max" for full tanks up to the
+// maximum take-off mass. Applied to `load` in order; false with a message
+// for the first value that is not understood.
+bool applyLoad(const std::string& text, LoadValues& load) {
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t comma = std::min(text.find(',', start), text.size());
+        const std::string item = text.substr(start, comma - start);
+        start = comma + 1;
+        const size_t eq = item.find('=');
+        const std::string key = eq == std::string::npos ? item : item.substr(0, eq);
+        const std::string value = eq == std::string::npos ? std::string() : item.substr(eq + 1);
+        auto bad = [&] {
+            std::fprintf(
+                stderr,
+                "Ungültige Beladung »%s«: erwartet sitz1..sitz5=KG oder gepaeck1..gepaeck5=KG (0 bis "
+                "9999), tank1..tank3=PROZENT (0 bis 100) oder tanks=max.\n",
+                item.c_str());
+            return false;
+        };
+        if (key == "tanks") {
+            if (value != "max") return bad();
+            load.fill.fill(NOVALUE_FILL);
+            continue;
+        }
+        const auto amount = parseInteger(value);
+        const char* prefixes[] = {"sitz", "gepaeck", "tank"};
+        int kind = -1;
+        int number = 0;
+        for (int k = 0; k < 3; ++k) {
+            const std::string prefix = prefixes[k];
+            if (key.size() == prefix.size() + 1 && key.rfind(prefix, 0) == 0) {
+                kind = k;
+                number = key.back() - '0';
+            }
+        }
+        const int positions = kind == 2 ? 3 : 5;
+        if (kind < 0 || number < 1 || number > positions || !amount || *amount < 0) return bad();
+        const size_t index = static_cast<size_t>(number - 1);
+        if (kind == 2) {
+            if (*amount > 100) return bad();
+            // One tank given on full tanks: the others keep their fuel.
+            if (load.IsMaximal()) load.fill.fill(1.0f);
+            load.fill[index] = static_cast<float>(*amount) / 100.0f;
+            continue;
+        }
+        if (*amount > 9999) return bad();
+        // Masses on the command line are kg; the record takes them in its unit.
+        if (load.massUnit != DIM_KG) {
+            for (auto* values : {&load.seat, &load.baggage})
+                for (int16_t& v : *values)
+                    if (v != -1) v = static_cast<int16_t>(floorHalf(ConvertMass(v, load.massUnit, DIM_KG)));
+            load.massUnit = DIM_KG;
+        }
+        (kind == 0 ? load.seat : load.baggage)[index] = static_cast<int16_t>(*amount);
+    }
+    return true;
+}
+
 // "1500=270/20": the layer (0..3) and the wind; nothing when malformed.
 struct WindArgument {
     int layer = 0;
@@ -123,7 +191,7 @@ const CPlane* choosePlane(CPlaneDoc& planes, const std::string& wanted, const st
     return nullptr;
 }
 
-int writePdf(CCourseView& view, const std::string& path) {
+int writePdf(const std::vector<CTextViewTool*>& views, const std::string& path, const std::string& title) {
 #ifdef NAVORA_CLI_PDF
     // The printout needs fonts and a paint device but no display.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -131,14 +199,15 @@ int writePdf(CCourseView& view, const std::string& path) {
     char name[] = "navora-cli";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-    if (!ExportTextViewPdf(view, path, view.FileLineText())) {
+    if (!ExportTextViewsPdf(views, path, title)) {
         std::fprintf(stderr, "Die Datei »%s« kann nicht geschrieben werden.\n", path.c_str());
         return 1;
     }
     return 0;
 #else
-    (void)view;
+    (void)views;
     (void)path;
+    (void)title;
     std::fputs("Die PDF-Ausgabe ist nicht verfügbar: navora-cli wurde ohne Qt erstellt.\n", stderr);
     return 1;
 #endif
@@ -153,6 +222,8 @@ int CmdLog(const Args& args) {
     std::optional<int> tas;
     std::vector<WindArgument> winds;
     bool csv = false;
+    bool fuel = false;
+    std::vector<std::string> loads;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -177,6 +248,10 @@ int CmdLog(const Args& args) {
                 return 1;
             }
             winds.push_back(*wind);
+        } else if (a == "--fuel") {
+            fuel = true;
+        } else if (a == "--load" && hasValue) {
+            loads.push_back(args[++i]);
         } else if (a == "--csv") {
             csv = true;
         } else if (a == "--pdf" && hasValue) {
@@ -187,7 +262,8 @@ int CmdLog(const Args& args) {
             routePath = ArgPath(a);
         }
     }
-    if (routePath.empty() || (csv && !pdfPath.empty())) return usage();
+    if (routePath.empty() || (csv && !pdfPath.empty()) || (csv && fuel) || (!loads.empty() && !fuel))
+        return usage();
     if (!fileExists(routePath)) {
         std::fprintf(stderr, "Die Datei »%s« ist nicht vorhanden.\n", routePath.c_str());
         return 1;
@@ -218,6 +294,13 @@ int CmdLog(const Args& args) {
         plane.m_fCruiseSpeed = plane.m_fClimbSpeed = plane.m_fDescentSpeed = static_cast<float>(*tas);
     }
     for (const WindArgument& w : winds) session.Weather().SetLayerWind(w.layer, w.direction, w.speed);
+    if (!loads.empty()) {
+        CLoadDoc& load = session.Settings().Load();
+        LoadValues values = load.GetValues();
+        for (const std::string& text : loads)
+            if (!applyLoad(text, values)) return 1;
+        load.SetValues(values);
+    }
 
     CWayDoc route;
     const std::string error = route.ReadQuietly(routePath);
@@ -232,7 +315,18 @@ int CmdLog(const Args& args) {
     }
     CCourseView view(&route);
     view.SetPlane(&plane);
-    if (!pdfPath.empty()) return writePdf(view, pdfPath);
+    CFuelView fuelView(&route);
+    fuelView.SetPlane(&plane);
+    if (!pdfPath.empty()) {
+        std::vector<CTextViewTool*> views{&view};
+        if (fuel) views.push_back(&fuelView);
+        return writePdf(views, pdfPath, view.FileLineText());
+    }
     for (const std::string& line : view.TextTable(true)) std::printf("%s\n", line.c_str());
+    if (fuel) {
+        std::printf("\n");
+        const FuelSheet sheet = BuildFuelSheet(route, &plane, session.Weather(), session.Settings().Load());
+        for (const std::string& line : FuelSheetText(sheet)) std::printf("%s\n", line.c_str());
+    }
     return 0;
 }

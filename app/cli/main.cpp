@@ -44,6 +44,7 @@ const char* kHelp =
     "                         eine Flugstrecke aus Orten der aktiven Regionen (Name oder Kennung)\n"
     "  route DATEI.way        Kopf, Wegpunkte, Ausweichflugplätze und Flugplantexte einer Flugstrecke\n"
     "  log DATEI.way [--plane NAME] [--tas KT] [--wind HÖHE=RICHTUNG/STÄRKE]... [--csv] [--pdf DATEI.pdf]\n"
+    "      [--fuel [--load sitz1=KG,gepaeck1=KG,tank1=PROZENT|tanks=max]...]\n"
     "                         Flugdurchführungsplan einer Flugstrecke als Text, CSV oder PDF\n"
     "  --help                 diese Übersicht\n";
 
