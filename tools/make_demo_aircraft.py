@@ -227,7 +227,28 @@ def c172p(src, name, title, hp, tanks):
     d.add("cg_forward_tow", forward_limit(envelope, tow), "Inch", f"{cg}: forward edge at {fmt(tow)} lbs")
     d.add("cg_aft_mtow", aft, "Inch", f"{cg}: aft edge")
     d.add("cg_aft_tow", aft, "Inch", f"{cg}: aft edge")
+    demo_figures(d, hp)
     return d
+
+
+# The data set gives no fuel flows, runway distances or costs. So that the
+# demo shows a whole fuel plan, these are round figures typical of such an
+# aircraft, marked as such in the description: illustration only.
+DEMO_FIGURES = {
+    160: (("climb_fuel_flow", 10, "US Gall./h"), ("cruise_fuel_flow", 8, "US Gall./h"),
+          ("descent_fuel_flow", 6, "US Gall./h"), ("takeoff_roll_max", 900, "ft"),
+          ("takeoff_obstacle_max", 1600, "ft"), ("landing_roll_max", 550, "ft"),
+          ("landing_obstacle_max", 1300, "ft"), ("cost", 180, "/h")),
+    180: (("climb_fuel_flow", 12, "US Gall./h"), ("cruise_fuel_flow", 9.5, "US Gall./h"),
+          ("descent_fuel_flow", 7, "US Gall./h"), ("takeoff_roll_max", 950, "ft"),
+          ("takeoff_obstacle_max", 1700, "ft"), ("landing_roll_max", 600, "ft"),
+          ("landing_obstacle_max", 1350, "ft"), ("cost", 200, "/h")),
+}
+
+
+def demo_figures(d, hp):
+    for key, value, unit in DEMO_FIGURES[hp]:
+        d.add(key, value, unit, "demo figure, not from the data set: a round value typical of the type")
 
 
 def pa28(src):

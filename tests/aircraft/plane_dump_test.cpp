@@ -1,10 +1,11 @@
+#include "aircraft/plane_dump.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
 #include <sstream>
 
-#include "aircraft/plane_dump.h"
 #include "aircraft/plane_file.h"
 #include "fixtures.h"
 
@@ -94,7 +95,8 @@ TEST(PlaneDump, DemoDatabaseMatchesItsDescriptions) {
     const char* names[] = {"C172P", "C172P-180", "PA-28"};
     for (size_t i = 0; i < 3; ++i) {
         CPlane described;
-        ASSERT_EQ(ParsePlaneText(readText(demo + "src/aircraft/" + names[i] + ".txt"), described), "") << names[i];
+        ASSERT_EQ(ParsePlaneText(readText(demo + "src/aircraft/" + names[i] + ".txt"), described), "")
+            << names[i];
         EXPECT_EQ(contents.planes[i], described) << names[i];
     }
     const CPlane& c172 = contents.planes[0];
@@ -104,7 +106,10 @@ TEST(PlaneDump, DemoDatabaseMatchesItsDescriptions) {
     EXPECT_NEAR(c172.GetTankUsable(0, DIM_LITER), 20 * 3.7853, 1e-4);
     EXPECT_TRUE(c172.HasSeatArm(1));
     EXPECT_FALSE(c172.HasSeatArm(2));
-    EXPECT_TRUE(c172.HasNoFuelFlow());  // the data set gives no fuel flow
+    // The fuel flows are the marked demo figures.
+    EXPECT_NEAR(c172.GetFuelFlowLiters(FlightPhase::Cruise), 8 * 3.7853, 1e-3);
+    EXPECT_FALSE(c172.HasNoFuelFlow());
+    EXPECT_TRUE(contents.planes[2].HasNoFuelFlow());  // the PA-28 has speeds only
 }
 
 }  // namespace
