@@ -7,7 +7,7 @@ set -euo pipefail
 NAVORA_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libusb-1.0-0-dev
+  qt6-base-dev qt6-translations-l10n libusb-1.0-0-dev
   fonts-liberation2 poppler-utils
 )
 

@@ -2,6 +2,9 @@
 // directory at start-up, where all its data files lie.
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +27,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Message boxes before the main window must not end the program.
     app.setQuitOnLastWindowClosed(false);
+    // Qt's own dialogs (file chooser, print dialog, preview) in German when
+    // the translations are installed; English otherwise.
+    QTranslator qtGerman;
+    if (qtGerman.load(QLocale(QLocale::German, QLocale::Germany), "qtbase", "_",
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtGerman);
     QCoreApplication::setOrganizationName("Tarnwell");
     QCoreApplication::setApplicationName(QString::fromUtf8(LoadStr(57344)));
     setProgramDir(currentDirectory());
