@@ -1,7 +1,8 @@
 // The flight log: one run of the route computation for routes of 100 and
 // 1,000 legs (the legs and alternates alone, as the table computes them, and
 // the complete run with fuel and performance), and laying out and printing a
-// flight log of three pages on a recording canvas that keeps no log.
+// flight log of three pages on a recording canvas that keeps no log; the
+// fuel sheet's screen update.
 
 #include <benchmark/benchmark.h>
 
@@ -15,6 +16,7 @@
 #include "route/route_calc.h"
 #include "route/way_doc.h"
 #include "views/course_view.h"
+#include "views/fuel_view.h"
 
 namespace {
 
@@ -129,5 +131,29 @@ void PrintThreePages(benchmark::State& state) {
     state.counters["pages"] = pages;
 }
 BENCHMARK(PrintThreePages)->Unit(benchmark::kMillisecond);
+
+// The fuel sheet as the screen updates it: the complete run, the sheet's
+// lines, the column layout and the measuring and drawing passes.
+void FuelSheetScreen(benchmark::State& state) {
+    Weather weather;
+    CWayDoc route;
+    buildRoute(route, static_cast<int>(state.range(0)));
+    const CPlane plane = benchPlane();
+    CLoadDoc load;
+    SetLoadDoc(&load);
+    CFuelView view(&route);
+    view.SetPlane(&plane);
+    RecordingCanvas canvas;
+    canvas.SetRecording(false);
+    for (auto _ : state) {
+        view.MeasureForScreen(canvas);
+        view.OnPrepareDC(canvas);
+        view.OnDraw(canvas);
+        benchmark::DoNotOptimize(view.GetExtentHeight());
+    }
+    SetLoadDoc(nullptr);
+    state.counters["sections"] = static_cast<double>(view.Sheet().sections.size());
+}
+BENCHMARK(FuelSheetScreen)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
