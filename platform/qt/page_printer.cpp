@@ -1,5 +1,6 @@
 #include "platform/qt/page_printer.h"
 
+#include <QPageSetupDialog>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
@@ -70,6 +71,17 @@ bool ExportPdf(const std::string& path, const PageSource& source, const PdfOptio
         return false;
     }
     return file.commit();
+}
+
+QPrinter& ProgramPrinter() {
+    static QPrinter printer(QPrinter::HighResolution);
+    return printer;
+}
+
+bool RunPrintSetup(QWidget* parent) {
+    QPageSetupDialog dialog(&ProgramPrinter(), parent);
+    dialog.setWindowTitle("Druckereinrichtung");
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool RunPrintDialog(QWidget* parent, QPrinter& printer) {

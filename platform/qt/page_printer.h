@@ -52,6 +52,15 @@ bool PrintPages(QPrinter& printer, const PageSource& source);
 // was written. False when the file cannot be written.
 bool ExportPdf(const std::string& path, const PageSource& source, const PdfOptions& options = {});
 
+// The printer of the whole program run: the printer, paper and orientation
+// chosen in "Druckereinrichtung" or a print dialog stay for the next print
+// and preview. Needs the application object.
+QPrinter& ProgramPrinter();
+
+// "Druckereinrichtung": paper, orientation and margins of the program's
+// printer; true when the user confirmed.
+bool RunPrintSetup(QWidget* parent);
+
 // The print dialog ("Drucken") for `printer`; true when the user confirmed.
 bool RunPrintDialog(QWidget* parent, QPrinter& printer);
 

@@ -8,6 +8,8 @@ constexpr int kFontCommand = 32893;
 constexpr int kPrintCommand = 57607;         // "&Drucken...", Ctrl+P
 constexpr int kPrintPreviewCommand = 57609;  // "Seiten&ansicht"
 constexpr int kCopyCommand = 57634;          // "&Kopieren", Ctrl+C
+constexpr int kPrintSetupCommand = 57606;    // "Drucker&einrichtung..."
 
-// Registers the font dialog with the program's command registry.
+// Registers the font dialog and the printer set-up with the program's
+// command registry.
 void RegisterTextViewCommands();

@@ -46,11 +46,15 @@ PageSource TextViewPages(CTextViewTool& view) {
 }
 
 bool PrintTextView(CTextViewTool& view, QWidget* parent) {
-    QPrinter printer(QPrinter::HighResolution);
+    QPrinter& printer = ProgramPrinter();
     view.OnPreparePrinting();
+    // The page range is chosen anew for every print.
     if (view.IsGraphicView()) {
         printer.setPrintRange(QPrinter::PageRange);
         printer.setFromTo(1, 1);
+    } else {
+        printer.setPrintRange(QPrinter::AllPages);
+        printer.setFromTo(0, 0);
     }
     if (!RunPrintDialog(parent, printer)) return false;
     KeepExtent keep(view);
@@ -62,7 +66,9 @@ bool PrintTextView(CTextViewTool& view, QWidget* parent) {
 }
 
 void PreviewTextView(CTextViewTool& view, QWidget* parent) {
-    QPrinter printer(QPrinter::HighResolution);
+    QPrinter& printer = ProgramPrinter();
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFromTo(0, 0);
     KeepExtent keep(view);
     view.OnPreparePrinting();
     ShowPrintPreview(parent, TextViewPages(view), printer);
