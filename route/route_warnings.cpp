@@ -22,9 +22,11 @@ std::vector<std::string> ComputationWarnings(CWayDoc& route, const CPlane& plane
 
 int CComputationWarnings::Show(CWayDoc* route, const CPlane* plane, const CMetDoc& weather,
                                const CLoadDoc& load, Prompt& prompt) {
-    if (!route || !plane || !m_bChanged) return 0;
-    m_bChanged = false;
+    if (!route || !plane) return 0;
     const std::vector<std::string> messages = ComputationWarnings(*route, *plane, weather, load);
+    if (!m_bChanged && messages == m_Shown) return 0;
+    m_bChanged = false;
+    m_Shown = messages;
     for (const std::string& message : messages) prompt.Message(message, MessageKind::Warning);
     return static_cast<int>(messages.size());
 }

@@ -4,9 +4,9 @@
 // fuel, CG outside its limits, missing aerodrome elevations and runways that
 // are too short, or the seat rows, compartments and tanks that lack an arm.
 //
-// The warnings are shown once per change: after they were shown, the same
-// route, aircraft, weather, load and settings show nothing again until one
-// of them changes (Changed).
+// The warnings are shown once per change: once shown, they are not shown
+// again until a document announces a change (Changed) or the warnings
+// themselves differ from those shown last (a change nobody announced).
 
 #include <string>
 #include <vector>
@@ -26,12 +26,13 @@ class CComputationWarnings {
 public:
     // Something the run depends on changed: the next Show shows again.
     void Changed() { m_bChanged = true; }
-    // Shows each warning in a message box when something changed since the
-    // last time. Nothing without a route or an aircraft. Returns the number
-    // of messages shown.
+    // Shows each warning in a message box unless the same warnings were
+    // shown last and nothing changed since. Nothing without a route or an
+    // aircraft. Returns the number of messages shown.
     int Show(CWayDoc* route, const CPlane* plane, const CMetDoc& weather, const CLoadDoc& load,
              Prompt& prompt);
 
 private:
     bool m_bChanged = true;
+    std::vector<std::string> m_Shown;
 };

@@ -124,6 +124,7 @@ void RegisterLoadCommands(CMainFrame& frame, CDocumentSet& documents) {
     theCommands().Register(ID_LOAD, [&frame, &load] {
         CLoadDialog dialog(load, QApplication::activeWindow());
         if (dialog.exec() != QDialog::Accepted) return;
+        load.UpdateAllViews();
         TextViewWidget::UpdateAllTextViews();
         // The owner of the warnings decides whether there is a route to warn about.
         if (frame.FrameQueries().showWarnings) frame.FrameQueries().showWarnings();
