@@ -4,7 +4,6 @@
 
 #include "aircraft/load_doc.h"
 #include "aircraft/met_doc.h"
-#include "aircraft/plane_doc.h"
 #include "aircraft/weight_balance.h"
 #include "core/calc_doc.h"
 #include "core/units.h"
@@ -20,12 +19,6 @@
 namespace {
 
 constexpr int kStrBelowMinimum = 1770;  // "Die Sicherheitsmindesthöhe wird über »%s« nicht eingehalten!"
-
-const CMetDoc& currentWeather() {
-    static const CMetDoc calm;
-    const CMetDoc* met = theMetDoc();
-    return met ? *met : calm;
-}
 
 // How far each column moves right when the appendix's wind line is wider
 // than the table, in steps of e.
@@ -97,22 +90,7 @@ bool fetchRow(const CWayDoc& route, const CRouteCalc& calc, const std::vector<in
 
 }  // namespace
 
-CCourseView::CCourseView(CWayDoc* route) : m_pRoute(route) {}
-
-CWayDoc* CCourseView::Route() const {
-    return m_pRoute ? m_pRoute : theWayDoc();
-}
-
-const CPlane* CCourseView::Plane() const {
-    if (m_pPlane) return m_pPlane;
-    const CPlaneDoc* planes = thePlaneDoc();
-    return planes ? planes->GetCurrentPlane() : nullptr;
-}
-
-bool CCourseView::GetRouteEnds(std::string& first, std::string& last) const {
-    const CWayDoc* route = Route();
-    return route && route->GetRouteEnds(first, last);
-}
+CCourseView::CCourseView(CWayDoc* route) : CRouteTextView(route) {}
 
 std::vector<int> CCourseView::RowAlternates() const {
     std::vector<int> numbers;
@@ -407,7 +385,7 @@ int CCourseView::Body(Canvas& dc, int& startRow, int& y, int printing, int drawi
         calc.Prepare(*plane);
         const CLoadDoc& load = *theLoadDoc();
         int more = 0;
-        if (calc.Compute(*plane, currentWeather(), load))
+        if (calc.Compute(*plane, CurrentWeather(), load))
             more = DrawAppendix(dc, y, *plane);
         else
             DrawMissingArms(dc, y, *plane, load);
@@ -426,7 +404,7 @@ int CCourseView::DrawAppendix(Canvas& dc, int& y, const CPlane&) {
     const std::string destination =
         route->GetCount() > 0 ? route->GetWayPoint(route->GetCount() - 1).GetName() : "";
     const CourseAppendix a = BuildCourseAppendix(*theAppendixDoc(), route->GetCalc().GetResults(),
-                                                 currentWeather(), CourseUnits::Preferred(), destination);
+                                                 CurrentWeather(), CourseUnits::Preferred(), destination);
     if (m_bPrinting && PageFull(y, a.NeededLines())) return 1;
 
     y += lh;
@@ -567,10 +545,10 @@ std::vector<std::string> CCourseView::TextTable(bool printForm) {
         if (theAppendixDoc()->IsOn()) {
             calc.Prepare(*plane);
             const CLoadDoc& load = *theLoadDoc();
-            if (calc.Compute(*plane, currentWeather(), load)) {
+            if (calc.Compute(*plane, CurrentWeather(), load)) {
                 const std::string destination = n > 0 ? route->GetWayPoint(n - 1).GetName() : "";
                 const CourseAppendix a = BuildCourseAppendix(*theAppendixDoc(), calc.GetResults(),
-                                                             currentWeather(), units, destination);
+                                                             CurrentWeather(), units, destination);
                 if (a.winds) {
                     std::string labels = kAppendixWindTitle;
                     std::string values(utf8Length(labels), ' ');

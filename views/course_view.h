@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "views/course_view_rows.h"
-#include "views/text_view_tool.h"
+#include "views/route_text_view.h"
 
 class CPlane;
 class CWayDoc;
@@ -27,14 +27,11 @@ class CMetDoc;
 class CLoadDoc;
 class CAppendixDoc;
 
-class CCourseView : public CTextViewTool {
+class CCourseView : public CRouteTextView {
 public:
     // The route to show; nullptr shows the current route (theWayDoc()).
     explicit CCourseView(CWayDoc* route = nullptr);
 
-    // The aircraft to compute with; nullptr (the default) takes the current
-    // aircraft of the aircraft database. The aircraft must outlive its use.
-    void SetPlane(const CPlane* plane) { m_pPlane = plane; }
     // The route changed: warnings are shown again on the next update.
     void OnRouteChanged() { m_Reported.clear(); }
 
@@ -42,8 +39,6 @@ public:
     void CreateViewFonts(Canvas& dc) override;
     void PrepareDC(Canvas& dc) override;
     int Body(Canvas& dc, int& startRow, int& y, int printing, int drawing) override;
-    bool HasDocument() const override { return Route() != nullptr; }
-    bool GetRouteEnds(std::string& first, std::string& last) const override;
 
     // ---- layout (after PrepareDC) ------------------------------------------------------
     // x of the name column and the right edge of every other column of
@@ -67,8 +62,6 @@ public:
     std::string DateText() const;
 
 private:
-    CWayDoc* Route() const;
-    const CPlane* Plane() const;
     // The numbers (1, 2) of the alternates that get a row.
     std::vector<int> RowAlternates() const;
     int RowCount() const;
@@ -84,9 +77,6 @@ private:
     int DrawAppendix(Canvas& dc, int& y, const CPlane& plane);
     void DrawMissingArms(Canvas& dc, int& y, const CPlane& plane, const CLoadDoc& load);
     void Report(const std::string& message);
-
-    CWayDoc* m_pRoute;
-    const CPlane* m_pPlane = nullptr;
 
     int m_nNameX = 0;
     std::array<int, kCourseColumns> m_nEdge{};

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include "aircraft/load_doc.h"
-#include "aircraft/met_doc.h"
-#include "aircraft/plane_doc.h"
 #include "route/way_doc.h"
 
 namespace {
@@ -14,36 +11,9 @@ constexpr Colour kScaleGreen = 0x00A000;
 constexpr int kScaleWidth = 1000;  // 10 cm at most
 constexpr int kScalePen = 8;       // 0.8 mm
 
-const CMetDoc& currentWeather() {
-    static const CMetDoc calm;
-    const CMetDoc* met = theMetDoc();
-    return met ? *met : calm;
-}
-
-const CLoadDoc& currentLoad() {
-    static const CLoadDoc none;
-    const CLoadDoc* load = theLoadDoc();
-    return load ? *load : none;
-}
-
 }  // namespace
 
-CFuelView::CFuelView(CWayDoc* route) : m_pRoute(route) {}
-
-CWayDoc* CFuelView::Route() const {
-    return m_pRoute ? m_pRoute : theWayDoc();
-}
-
-const CPlane* CFuelView::Plane() const {
-    if (m_pPlane) return m_pPlane;
-    const CPlaneDoc* planes = thePlaneDoc();
-    return planes ? planes->GetCurrentPlane() : nullptr;
-}
-
-bool CFuelView::GetRouteEnds(std::string& first, std::string& last) const {
-    const CWayDoc* route = Route();
-    return route && route->GetRouteEnds(first, last);
-}
+CFuelView::CFuelView(CWayDoc* route) : CRouteTextView(route) {}
 
 int CFuelView::ColumnEdge(int table, int column) const {
     const std::vector<int>& edges = m_Edges[static_cast<size_t>(table)];
@@ -59,7 +29,7 @@ void CFuelView::PrepareDC(Canvas& dc) {
     CTextViewTool::PrepareDC(dc);
     m_nPageHeight = GetPageSize(dc).cy;
     if (CWayDoc* route = Route())
-        m_Sheet = BuildFuelSheet(*route, Plane(), currentWeather(), currentLoad());
+        m_Sheet = BuildFuelSheet(*route, Plane(), CurrentWeather(), CurrentLoad());
     else
         m_Sheet = FuelSheet();
     const Font previous = dc.CurrentFont();

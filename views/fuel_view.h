@@ -12,25 +12,19 @@
 #include <vector>
 
 #include "views/fuel_sheet.h"
-#include "views/text_view_tool.h"
+#include "views/route_text_view.h"
 
 class CPlane;
 class CWayDoc;
 
-class CFuelView : public CTextViewTool {
+class CFuelView : public CRouteTextView {
 public:
     // The route to show; nullptr shows the current route (theWayDoc()).
     explicit CFuelView(CWayDoc* route = nullptr);
 
-    // The aircraft to compute with; nullptr (the default) takes the current
-    // aircraft of the aircraft database. It must outlive its use.
-    void SetPlane(const CPlane* plane) { m_pPlane = plane; }
-
     void CreateViewFonts(Canvas& dc) override;
     void PrepareDC(Canvas& dc) override;
     int Body(Canvas& dc, int& startRow, int& y, int printing, int drawing) override;
-    bool HasDocument() const override { return Route() != nullptr; }
-    bool GetRouteEnds(std::string& first, std::string& last) const override;
 
     // The sheet of the last preparation and its layout.
     const FuelSheet& Sheet() const { return m_Sheet; }
@@ -39,14 +33,10 @@ public:
     int ColumnEdge(int table, int column) const;
 
 private:
-    CWayDoc* Route() const;
-    const CPlane* Plane() const;
     void LayoutColumns(Canvas& dc);
     void DrawLine(Canvas& dc, int& y, const FuelLine& line);
     void DrawScale(Canvas& dc, int& y);
 
-    CWayDoc* m_pRoute;
-    const CPlane* m_pPlane = nullptr;
     FuelSheet m_Sheet;
     int m_nTextX = 0;
     std::array<std::vector<int>, 4> m_Edges;
