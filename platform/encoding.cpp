@@ -152,6 +152,16 @@ size_t utf8Length(std::string_view s) {
     return n;
 }
 
+std::string utf8PadLeft(const std::string& utf8, size_t width) {
+    const size_t length = utf8Length(utf8);
+    return length >= width ? utf8 : std::string(width - length, ' ') + utf8;
+}
+
+std::string utf8PadRight(const std::string& utf8, size_t width) {
+    const size_t length = utf8Length(utf8);
+    return length >= width ? utf8 : utf8 + std::string(width - length, ' ');
+}
+
 std::string utf8Left(std::string_view s, size_t n) {
     size_t pos = 0;
     for (size_t i = 0; i < n && pos < s.size(); ++i) nextCodePoint(s, pos);

@@ -33,6 +33,11 @@ char32_t nextCodePoint(std::string_view utf8, size_t& pos);
 // Number of code points in a UTF-8 text.
 size_t utf8Length(std::string_view utf8);
 
+// The text padded with spaces on the left (right-aligned) or on the right
+// (left-aligned) to `width` code points; longer texts stay as they are.
+std::string utf8PadLeft(const std::string& utf8, size_t width);
+std::string utf8PadRight(const std::string& utf8, size_t width);
+
 // The first `n` code points of a UTF-8 text.
 std::string utf8Left(std::string_view utf8, size_t n);
 

@@ -479,16 +479,6 @@ struct TextLine {
     std::string text;
 };
 
-std::string padLeft(const std::string& text, size_t width) {
-    const size_t length = utf8Length(text);
-    return length >= width ? text : std::string(width - length, ' ') + text;
-}
-
-std::string padRight(const std::string& text, size_t width) {
-    const size_t length = utf8Length(text);
-    return length >= width ? text : text + std::string(width - length, ' ');
-}
-
 }  // namespace
 
 std::vector<std::string> CCourseView::TextTable(bool printForm) {
@@ -555,8 +545,8 @@ std::vector<std::string> CCourseView::TextTable(bool printForm) {
                     for (size_t layer = 0; layer < 4; ++layer) {
                         const size_t w =
                             std::max(utf8Length(kAppendixWindLabels[layer]), utf8Length(a.windValues[layer]));
-                        labels += "  " + padLeft(kAppendixWindLabels[layer], w);
-                        values += "  " + padLeft(a.windValues[layer], w);
+                        labels += "  " + utf8PadLeft(kAppendixWindLabels[layer], w);
+                        values += "  " + utf8PadLeft(a.windValues[layer], w);
                     }
                     appendix.push_back(labels);
                     appendix.push_back(values + "  " + a.windUnitText);
@@ -593,10 +583,10 @@ std::vector<std::string> CCourseView::TextTable(bool printForm) {
         } else if (line.kind == TextLine::Text) {
             out.push_back("  " + line.text);
         } else {
-            std::string text = padRight(line.cells.cells[kColName], width[kColName]);
+            std::string text = utf8PadRight(line.cells.cells[kColName], width[kColName]);
             for (int c = kColName + 1; c < kCourseColumns; ++c)
                 if (CourseColumnShown(c, printForm))
-                    text += "  " + padLeft(cellText(line.cells, c), width[static_cast<size_t>(c)]);
+                    text += "  " + utf8PadLeft(cellText(line.cells, c), width[static_cast<size_t>(c)]);
             while (!text.empty() && text.back() == ' ') text.pop_back();
             out.push_back(text);
         }

@@ -13,7 +13,6 @@
 #include "core/units.h"
 #include "platform/encoding.h"
 #include "platform/numtext.h"
-#include "platform/rounding.h"
 #include "platform/string_table.h"
 #include "route/route_calc.h"
 #include "route/way_doc.h"
@@ -52,11 +51,6 @@ struct SheetUnits {
     double Runway(double m) const { return ConvertLength(m, DIM_METER, runway); }
     double Altitude(double ft) const { return ConvertLength(ft, DIM_FEET, altitude); }
 };
-
-std::string padLeft(const std::string& s, size_t width) {
-    const size_t n = utf8Length(s);
-    return n >= width ? s : std::string(width - n, ' ') + s;
-}
 
 // Whole numbers for "%d" fields: cut toward zero like a C cast, never
 // beyond the range of int.
@@ -129,10 +123,10 @@ void weightBalance(FuelSheet& sheet, FuelSection& section, const CPlane& plane, 
 
 // ---- fuel ------------------------------------------------------------------------------------------
 
-std::string minutesText(double minutes) {
-    const CDimDoc* dim = theDimDoc();
+// Whole minutes, or hours and minutes when distances are in metres.
+std::string minutesText(double minutes, const SheetUnits& u) {
     const int m = whole(minutes);
-    if (dim && dim->m_nDistance == DIM_METER) return strFormat("%d:%02d", m / 60, std::abs(m % 60));
+    if (u.distance == DIM_METER) return strFormat("%d:%02d", m / 60, std::abs(m % 60));
     return strFormat("%5d", m);
 }
 
@@ -148,7 +142,7 @@ FuelSection fuelPlan(const PerformanceResults& r, const PerformanceInput& in, co
         row(kFuelTable, {"Vorgesehen für:", "Zeit [min]", strFormat("Vol. [%s]", UnitName(u.fuel))}, true));
     auto line = [&](const std::string& label, double minutes, double litres) {
         section.lines.push_back(
-            row(kFuelTable, {label, minutesText(minutes), strFormat("%5.1f", u.Fuel(litres))}));
+            row(kFuelTable, {label, minutesText(minutes, u), strFormat("%5.1f", u.Fuel(litres))}));
     };
     line(strFormat("%ld %s Flugstrecke:", static_cast<long>(whole(u.Distance(f.tripDistanceNm))),
                    UnitName(u.distance)),
@@ -207,7 +201,7 @@ void aerodromeLines(FuelSection& section, DistanceKind kind, const AerodromeData
         // Distances that could not be computed show a dash, not 0.
         auto metres = [&](long value) {
             return result.distances.computed ? strFormat("%4d", whole(u.Runway(static_cast<double>(value))))
-                                             : padLeft(kDash, 4);
+                                             : utf8PadLeft(kDash, 4);
         };
         std::string s = strFormat(takeOff ? "Startrollstrecke: %s %s, " : "Landerollstrecke: %s %s, ",
                                   metres(result.distances.roll).c_str(), runwayUnit);
@@ -215,13 +209,13 @@ void aerodromeLines(FuelSection& section, DistanceKind kind, const AerodromeData
                        whole(u.Runway(kObstacleHeightM)), runwayUnit,
                        metres(result.distances.distance).c_str(), runwayUnit);
         const std::string length =
-            a.runwayKnown ? strFormat("%4d", whole(u.Runway(a.runwayLengthM))) : padLeft(kDash, 4);
+            a.runwayKnown ? strFormat("%4d", whole(u.Runway(a.runwayLengthM))) : utf8PadLeft(kDash, 4);
         s += strFormat(" von %s %s%s", length.c_str(), runwayUnit, a.grass ? ", Gras" : "");
         section.lines.push_back(text(s));
     }
     const std::string elevation = a.elevationKnown
                                       ? strFormat("%5ld", static_cast<long>(whole(u.Altitude(a.elevationFt))))
-                                      : padLeft(kDash, 5);
+                                      : utf8PadLeft(kDash, 5);
     section.lines.push_back(text(strFormat(
         "Bedingungen: %4d %s, %s %s (%2d %s), %3d Grad %s, %s %s%s", whole(u.Mass(result.massKg)),
         UnitName(u.mass), elevation.c_str(), UnitName(u.altitude),
@@ -254,11 +248,6 @@ FuelSection costs(const PerformanceResults& r) {
         row(kCostTable, {"Incl. Rollen, An- und Abflug:", strFormat("%d Minuten", whole(r.costs.taxiMinutes)),
                          strFormat("%8.2f", r.costs.taxiCost)}));
     return section;
-}
-
-std::string padRight(const std::string& s, size_t width) {
-    const size_t n = utf8Length(s);
-    return n >= width ? s : s + std::string(width - n, ' ');
 }
 
 }  // namespace
@@ -325,7 +314,6 @@ FuelSheet BuildFuelSheet(CWayDoc& route, const CPlane* plane, const CMetDoc& wea
         section.lines.push_back(title("A c h t u n g :"));
         for (const std::string& w : warnings) section.lines.push_back(text(w));
         sheet.sections.push_back(std::move(section));
-        sheet.warned = true;
     }
     return sheet;
 }
@@ -354,8 +342,9 @@ std::vector<std::string> FuelSheetText(const FuelSheet& sheet) {
                     break;
                 case FuelLineKind::Row: {
                     const std::vector<size_t>& w = widths[static_cast<size_t>(line.table)];
-                    std::string s = padRight(line.cells[0], w[0]);
-                    for (size_t c = 1; c < line.cells.size(); ++c) s += "  " + padLeft(line.cells[c], w[c]);
+                    std::string s = utf8PadRight(line.cells[0], w[0]);
+                    for (size_t c = 1; c < line.cells.size(); ++c)
+                        s += "  " + utf8PadLeft(line.cells[c], w[c]);
                     while (!s.empty() && s.back() == ' ') s.pop_back();
                     out.push_back(s);
                     break;

@@ -58,8 +58,6 @@ struct FuelSheet {
     std::string dateLine;  // "Datum: %02d.%02d.%04d"
     std::vector<FuelSection> sections;
     FuelScale scale;
-    // True when the sheet shows a warning ("A c h t u n g :").
-    bool warned = false;
 };
 
 // Runs the route computation for the aircraft with the weather, the load

@@ -28,7 +28,6 @@ public:
 
     // The sheet of the last preparation and its layout.
     const FuelSheet& Sheet() const { return m_Sheet; }
-    int TextX() const { return m_nTextX; }
     // The right edge of column `column` (1...) of a table.
     int ColumnEdge(int table, int column) const;
 

@@ -16,9 +16,8 @@
 #include "views/ui/text_view_widget.h"
 
 ViewPage MakeDocumentTextPage(std::unique_ptr<CTextViewTool> view, QWidget* parent,
-                              const DocumentTextPageOptions& options, TextViewWidget** widgetOut) {
+                              const DocumentTextPageOptions& options) {
     auto* widget = new TextViewWidget(std::move(view), parent);
-    if (widgetOut) *widgetOut = widget;
 
     if (options.followDocuments) {
         struct Subscription {

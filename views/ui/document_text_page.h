@@ -11,7 +11,6 @@
 #include "core/ui/main_frame_views.h"
 
 class CTextViewTool;
-class TextViewWidget;
 
 struct DocumentTextPageOptions {
     // Follow the route, the aircraft database, the weather, the load, the
@@ -23,5 +22,4 @@ struct DocumentTextPageOptions {
 
 // The page and its widget; the widget owns the view.
 ViewPage MakeDocumentTextPage(std::unique_ptr<CTextViewTool> view, QWidget* parent,
-                              const DocumentTextPageOptions& options = {},
-                              TextViewWidget** widgetOut = nullptr);
+                              const DocumentTextPageOptions& options = {});
